@@ -1,0 +1,1 @@
+// Replaced as the Qt side of the layer is built.
