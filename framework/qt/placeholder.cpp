@@ -1,1 +1,0 @@
-// Replaced as the Qt side of the layer is built.

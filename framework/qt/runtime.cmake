@@ -1,0 +1,1 @@
+target_sources(framework PRIVATE qt/runtime_placeholder.cpp)

@@ -1,0 +1,1 @@
+// Replaced as the runtime and menus are built.

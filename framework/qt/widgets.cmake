@@ -1,0 +1,1 @@
+target_sources(framework PRIVATE qt/widgets_placeholder.cpp)

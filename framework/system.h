@@ -1,0 +1,29 @@
+#pragma once
+
+#include "framework/object.h"
+#include "framework/text.h"
+
+#include <string_view>
+
+namespace fw {
+
+// The framework's system object.
+class SystemClass : public Object {
+public:
+    // The text to show for key: the translation for the user's language where there is one, else the
+    // default. Nothing is cached: a changed translation shows on the next read.
+    fw::Text GetLocalizedString(std::string_view key, std::string_view defaultText) const;
+};
+
+// The system object, or nil before the runtime has started.
+Ref<SystemClass> System();
+
+fw::Text SystemGetLocalizedString(const SystemClass& system, std::string_view key, std::string_view defaultText);
+
+// Translations for the user's language. The runtime loads them from the bundle's Resources folder at start;
+// these calls supply or withdraw one directly.
+void SetTranslation(std::string_view key, std::string_view text);
+void RemoveTranslation(std::string_view key);
+void ClearTranslations();
+
+} // namespace fw
