@@ -19,7 +19,8 @@ public:
     const char* Kind() const noexcept override { return "NilObjectException"; }
 };
 
-// A call's arguments do not fit: an unknown event or menu name, a signature that does not match, a duplicate name.
+// A call's arguments do not fit: an unknown event or menu name, a signature that does not match, a duplicate
+// name.
 class InvalidArgumentException : public RuntimeException {
 public:
     using RuntimeException::RuntimeException;
@@ -31,6 +32,13 @@ class UnsupportedFormatException : public RuntimeException {
 public:
     using RuntimeException::RuntimeException;
     const char* Kind() const noexcept override { return "UnsupportedFormatException"; }
+};
+
+// An index or a value outside the range that an operation takes (a row, a column, a count).
+class OutOfBoundsException : public RuntimeException {
+public:
+    using RuntimeException::RuntimeException;
+    const char* Kind() const noexcept override { return "OutOfBoundsException"; }
 };
 
 } // namespace fw
