@@ -482,6 +482,8 @@ void WindowPeer::ApplySize() {
         layout_->setSizeConstraint(QLayout::SetFixedSize);
     } else {
         layout_->setSizeConstraint(QLayout::SetDefaultConstraint);
+        top_->setMinimumSize(0, 0); // undo a fixed size from before
+        top_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         content_->setMinimumSize(std::clamp(minWidth, 0, QWIDGETSIZE_MAX),
                                  std::clamp(minHeight, 0, QWIDGETSIZE_MAX));
         content_->setMaximumSize(std::clamp(maxWidth, 0, QWIDGETSIZE_MAX),

@@ -2,6 +2,7 @@
 
 #include "framework/group_box.h"
 #include "framework/qt/control_peer.h"
+#include "framework/qt/picture_peer.h"
 #include "framework/qt/window_peer.h"
 
 #include <QAbstractButton>
@@ -198,6 +199,22 @@ void ProcessEvents() {
 void CloseAllWindows() {
     detail::ReleaseWindowRegistry();
     ProcessEvents();
+}
+
+bool PopupOpen() {
+    return QApplication::activePopupWidget() != nullptr;
+}
+
+void ClosePopups() {
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    ProcessEvents();
+}
+
+Ref<Picture> SolidPicture(int width, int height, Color colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(detail::ToQColor(colour));
+    return MakeRef<Picture>(std::make_unique<detail::PicturePeer>(std::move(image)));
 }
 
 Ref<fw::Control> FocusedControl(Window& window) {

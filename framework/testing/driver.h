@@ -2,6 +2,7 @@
 
 #include "framework/control.h"
 #include "framework/listbox.h"
+#include "framework/picture.h"
 #include "framework/properties.h"
 #include "framework/window.h"
 
@@ -51,6 +52,13 @@ void CloseAsUser(Window& window);
 void ProcessEvents();
 // Closes every open window without raising events and lets their widgets go (between tests).
 void CloseAllWindows();
+
+// True while a pop-up menu is open; ClosePopups closes them all.
+bool PopupOpen();
+void ClosePopups();
+
+// A picture of one colour.
+Ref<Picture> SolidPicture(int width, int height, Color colour);
 
 // The control of the window that has the keyboard focus, or nil.
 Ref<fw::Control> FocusedControl(Window& window);
