@@ -397,6 +397,34 @@ void ControlPeer::ApplyFocusPolicy() {
         widget_->setFocusPolicy(tabFocus == Qt::NoFocus ? Qt::NoFocus : Qt::ClickFocus);
 }
 
+namespace {
+int qtCallDepth = 0;
+std::exception_ptr held;
+} // namespace
+
+QtCallDepth::QtCallDepth() noexcept {
+    ++qtCallDepth;
+}
+QtCallDepth::~QtCallDepth() {
+    --qtCallDepth;
+}
+
+bool HoldsException() noexcept {
+    return held != nullptr;
+}
+
+void HoldException(std::exception_ptr e) noexcept {
+    held = std::move(e);
+    if (qtCallDepth == 0 && qApp)
+        QMetaObject::invokeMethod(
+            qApp, [] { RethrowHeldException(); }, Qt::QueuedConnection);
+}
+
+void RethrowHeldException() {
+    if (held)
+        std::rethrow_exception(std::exchange(held, nullptr));
+}
+
 QString ToQString(const fw::Text& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -41,11 +41,11 @@ protected:
             contextual || (event->button() == Qt::LeftButton && (event->modifiers() & Qt::MetaModifier));
 #endif
         const QPoint at = event->position().toPoint();
-        bool handled = false;
-        {
+        detail::ControlPeer* p = peer;
+        const bool handled = detail::FromQt([&] {
             ContextualScope scope(contextual);
-            handled = peer->Owner().RaiseEvent("MouseDown", at.x(), at.y()); // may release the control
-        }
+            return p->Owner().RaiseEvent("MouseDown", at.x(), at.y()); // may release the control
+        });
         if (handled) {
             event->accept();
             return;
@@ -68,7 +68,7 @@ public:
     explicit EditFieldPeer(EditField& owner) : ControlPeer(owner, new FieldWidget()) {
         static_cast<FieldWidget*>(Field())->peer = this;
         QObject::connect(Field(), &QLineEdit::textChanged, Context(),
-                         [this](const QString& t) { OnChanged(t); });
+                         [this](const QString& t) { detail::FromQt([&] { OnChanged(t); }); });
     }
     ~EditFieldPeer() override {
         if (QLineEdit* f = Field())
@@ -201,7 +201,7 @@ void EditField::SetText(const fw::Text& v) {
         throw InvalidArgumentException(Describe() + " does not take the text '" + v + "' (mask '" + p.mask +
                                        "', at most " + std::to_string(p.MaxLength()) + " characters)");
     if (QLineEdit* f = p.Field())
-        f->setText(detail::ToQString(v)); // raises TextChange through the widget when it differs
+        detail::CallIntoQt([&] { f->setText(detail::ToQString(v)); }); // raises TextChange when it differs
     else
         p.text = v;
 }
@@ -218,7 +218,7 @@ void EditField::SetMask(const fw::Text& v) {
                                          "' is not made of digit positions (9, 0, #)");
     EditFieldPeer& p = P(*this);
     p.mask = v;
-    p.ApplyLimits();
+    detail::CallIntoQt([&] { p.ApplyLimits(); });
     if (!p.Admits(p.text))
         SetText({});
 }
@@ -230,7 +230,7 @@ std::int32_t EditField::LimitText() const {
 void EditField::SetLimitText(std::int32_t v) {
     EditFieldPeer& p = P(*this);
     p.limit = v;
-    p.ApplyLimits(); // the widget cuts a longer text to the limit
+    detail::CallIntoQt([&] { p.ApplyLimits(); }); // the widget cuts a longer text to the limit
 }
 
 bool EditField::ReadOnly() const {
@@ -306,28 +306,28 @@ bool EditField::HasSelection() const {
 
 void EditField::Undo() {
     if (QLineEdit* f = P(*this).Field())
-        f->undo();
+        detail::CallIntoQt([f] { f->undo(); });
 }
 
 void EditField::Cut() {
     if (QLineEdit* f = P(*this).Field())
-        f->cut();
+        detail::CallIntoQt([f] { f->cut(); });
 }
 
 void EditField::Copy() {
     if (QLineEdit* f = P(*this).Field())
-        f->copy();
+        detail::CallIntoQt([f] { f->copy(); });
 }
 
 void EditField::Paste() {
     if (QLineEdit* f = P(*this).Field())
-        f->paste();
+        detail::CallIntoQt([f] { f->paste(); });
 }
 
 void EditField::Clear() {
     QLineEdit* f = P(*this).Field();
     if (f && f->hasSelectedText())
-        f->del();
+        detail::CallIntoQt([f] { f->del(); });
 }
 
 bool IsContextualClick() {

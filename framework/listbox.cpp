@@ -47,7 +47,7 @@ public:
         delegate_->peer = this;
         t->setItemDelegate(delegate_);
         QObject::connect(t->header(), &QHeaderView::sectionClicked, Context(),
-                         [this](int column) { OnHeadingClicked(column); });
+                         [this](int column) { detail::FromQt([&] { OnHeadingClicked(column); }); });
     }
     ~ListboxPeer() override {
         if (delegate_)
@@ -116,23 +116,19 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const {
     if (peer) {
         Ref<Listbox> keep(&peer->owner_);
-        bool ownCell = false;
-        {
-            painter->save();
-            struct Restore {
-                QPainter* p;
-                ~Restore() { p->restore(); }
-            } restore{painter};
-            painter->translate(option.rect.topLeft());
-            painter->setClipRect(QRect(QPoint(0, 0), option.rect.size()), Qt::IntersectClip);
+        painter->save();
+        painter->translate(option.rect.topLeft());
+        painter->setClipRect(QRect(QPoint(0, 0), option.rect.size()), Qt::IntersectClip);
+        const bool ownCell = detail::FromQt([&] {
             Ref<Graphics> g =
                 MakeRef<Graphics>(std::make_unique<detail::GraphicsPeer>(painter, option.rect.size()));
             struct EndLoan {
                 Graphics& g;
-                ~EndLoan() { g.Peer().Invalidate(); }
+                ~EndLoan() { g.Peer().Invalidate(); } // a Graphics kept past the paint draws nowhere
             } endLoan{*g};
-            ownCell = keep->Event_CellBackgroundPaint(*g, index.row(), index.column());
-        }
+            return keep->Event_CellBackgroundPaint(*g, index.row(), index.column());
+        });
+        painter->restore();
         if (ownCell)
             return;
     }

@@ -14,7 +14,7 @@ public:
         // Enter and Esc are the window's: a focused button does not take Enter for itself.
         Button()->setAutoDefault(false);
         QObject::connect(Button(), &QPushButton::clicked, Context(),
-                         [this] { Owner().RaiseEvent("Action"); });
+                         [this] { detail::FromQt([this] { Owner().RaiseEvent("Action"); }); });
     }
     QPushButton* Button() const { return static_cast<QPushButton*>(Widget()); }
 
@@ -84,7 +84,7 @@ MORVALIT_FONT_ACCESSORS(PushButton)
 void PushButton::Push() {
     QPushButton* b = P(*this).Button();
     if (b && b->isEnabled() && b->isVisibleTo(b->window()))
-        b->click();
+        detail::CallIntoQt([b] { b->click(); });
 }
 
 } // namespace fw

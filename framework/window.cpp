@@ -417,8 +417,10 @@ namespace detail {
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
     event->accept(); // no window refuses to close
-    if (peer)
-        CloseWindow(peer->Owner()); // may release the window and this peer
+    if (peer) {
+        Window& window = peer->Owner();
+        FromQt([&] { CloseWindow(window); }); // may release the window and this peer
+    }
 }
 
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
@@ -429,7 +431,7 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
         if (Ref<PushButton> b =
                 FindButton(peer->Owner(), enter ? &PushButton::Default : &PushButton::Cancel)) {
             event->accept();
-            b->Push();
+            FromQt([&] { b->Push(); });
             return;
         }
     }

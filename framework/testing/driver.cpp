@@ -101,7 +101,7 @@ QPoint PointIn(QWidget& w, int x, int y) {
 
 void MouseClick(QWidget& w, Qt::MouseButton button, QPoint at, Qt::KeyboardModifiers mods) {
     QWindow& handle = HandleOf(w);
-    QTest::mouseClick(&handle, button, mods, w.mapTo(w.window(), at));
+    detail::CallIntoQt([&] { QTest::mouseClick(&handle, button, mods, w.mapTo(w.window(), at)); });
 }
 
 } // namespace
@@ -110,29 +110,33 @@ void TypeText(RectControl& control, std::string_view utf8) {
     QWidget& w = WidgetOf(control);
     Focus(w);
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    for (const uint cp : text.toUcs4()) {
-        if (cp >= 0x20 && cp < 0x7F) {
-            QTest::keyClick(&w, static_cast<char>(cp));
-        } else {
-            // Qt's key table has no key for it: the event carries the character alone.
-            const QString s = QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1);
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, s);
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, s);
-            QApplication::sendEvent(&w, &press);
-            QApplication::sendEvent(&w, &release);
+    detail::CallIntoQt([&] {
+        for (const uint cp : text.toUcs4()) {
+            if (detail::HoldsException())
+                break; // a handler failed: the user would not type on into the error
+            if (cp >= 0x20 && cp < 0x7F) {
+                QTest::keyClick(&w, static_cast<char>(cp));
+            } else {
+                // Qt's key table has no key for it: the event carries the character alone.
+                const QString s = QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1);
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, s);
+                QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, s);
+                QApplication::sendEvent(&w, &press);
+                QApplication::sendEvent(&w, &release);
+            }
         }
-    }
+    });
 }
 
 void PressKey(RectControl& control, Key key, unsigned modifiers) {
     QWidget& w = WidgetOf(control);
     Focus(w);
-    QTest::keyClick(&w, ToQtKey(key), ToQtModifiers(modifiers));
+    detail::CallIntoQt([&] { QTest::keyClick(&w, ToQtKey(key), ToQtModifiers(modifiers)); });
 }
 
 void PressKey(Window& window, Key key, unsigned modifiers) {
     QWidget& top = TopOf(window);
-    QTest::keyClick(&HandleOf(top), ToQtKey(key), ToQtModifiers(modifiers));
+    detail::CallIntoQt([&] { QTest::keyClick(&HandleOf(top), ToQtKey(key), ToQtModifiers(modifiers)); });
 }
 
 void Click(RectControl& control, int x, int y, unsigned modifiers) {
@@ -155,15 +159,22 @@ void ClickHeading(Listbox& list, int column) {
     MouseClick(*header, Qt::LeftButton, at, Qt::NoModifier);
 }
 
+// Paints: cell handlers run.
+QImage Render(QWidget& w) {
+    QImage image;
+    detail::CallIntoQt([&] { image = w.grab().toImage(); });
+    return image;
+}
+
 Color PixelAt(RectControl& control, int x, int y) {
-    return PixelOf(WidgetOf(control).grab().toImage(), x, y);
+    return PixelOf(Render(WidgetOf(control)), x, y);
 }
 
 Color ContentPixelAt(Window& window, int x, int y) {
     QWidget* content = window.Peer().Content();
     if (!content)
         throw NilObjectException(window.Describe() + " has no widget");
-    return PixelOf(content->grab().toImage(), x, y);
+    return PixelOf(Render(*content), x, y);
 }
 
 Rect ListRowRect(Listbox& list, int row) {
@@ -183,17 +194,21 @@ bool WaitForWindowActive(Window& window, int timeoutMs) {
 
 void CloseAsUser(Window& window) {
     QWidget& top = TopOf(window);
-    if (QWindow* handle = top.windowHandle(); handle && top.isVisible()) {
-        handle->close();
-    } else {
-        QCloseEvent event;
-        QApplication::sendEvent(&top, &event);
-    }
+    detail::CallIntoQt([&] {
+        if (QWindow* handle = top.windowHandle(); handle && top.isVisible()) {
+            handle->close();
+        } else {
+            QCloseEvent event;
+            QApplication::sendEvent(&top, &event);
+        }
+    });
 }
 
 void ProcessEvents() {
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    detail::CallIntoQt([] {
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    });
 }
 
 void CloseAllWindows() {
