@@ -17,6 +17,24 @@ namespace {
 
 class ListboxPeer;
 
+// The last column takes the rest of the row, also while the heading is hidden (a hidden heading never
+// stretches its last section itself).
+class ListWidget : public detail::PeerWidget<QTreeWidget> {
+protected:
+    void updateGeometries() override {
+        QTreeWidget::updateGeometries();
+        FillLastColumn();
+    }
+
+public:
+    void FillLastColumn() {
+        const int last = columnCount() - 1;
+        const int rest = viewport()->width() - header()->sectionPosition(last);
+        if (last >= 0 && rest > header()->minimumSectionSize() && rest != header()->sectionSize(last))
+            header()->resizeSection(last, rest);
+    }
+};
+
 // Paints each cell: first the list's own class paints the background on a Graphics for the cell, then the
 // cell's text goes over it (unless the class answered True: then the cell is all its own).
 class CellDelegate : public QStyledItemDelegate {
@@ -30,7 +48,7 @@ public:
 
 class ListboxPeer : public detail::ControlPeer {
 public:
-    explicit ListboxPeer(Listbox& owner) : ControlPeer(owner, new QTreeWidget()), owner_(owner) {
+    explicit ListboxPeer(Listbox& owner) : ControlPeer(owner, new ListWidget()), owner_(owner) {
         QTreeWidget* t = Tree();
         t->setRootIsDecorated(false);
         t->setIndentation(0);
@@ -40,7 +58,7 @@ public:
         t->setColumnCount(1);
         t->setSelectionMode(QAbstractItemView::SingleSelection);
         t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        t->header()->setStretchLastSection(true);
+        t->header()->setStretchLastSection(false);
         t->header()->setSectionsClickable(true);
         t->header()->setSortIndicatorShown(false);
         delegate_ = new CellDelegate(t);
@@ -97,6 +115,7 @@ public:
         for (int i = 0; i < static_cast<int>(widths.size()) && i < t->columnCount(); ++i)
             if (widths[i] >= 0)
                 t->header()->resizeSection(i, widths[i]);
+        static_cast<ListWidget*>(t)->FillLastColumn();
     }
 
     Listbox& owner_;

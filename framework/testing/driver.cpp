@@ -162,7 +162,10 @@ void ClickHeading(Listbox& list, int column) {
 // Paints: cell handlers run.
 QImage Render(QWidget& w) {
     QImage image;
-    detail::CallIntoQt([&] { image = w.grab().toImage(); });
+    detail::CallIntoQt([&] {
+        QApplication::sendPostedEvents(); // pending layouts first, as a paint on screen would have them
+        image = w.grab().toImage();
+    });
     return image;
 }
 
