@@ -41,7 +41,7 @@ $(FUZZ_BUILD)/build.ninja:
 fuzz: setup $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_property_string
 	mkdir -p $(FUZZ_BUILD)/corpus
-	$(FUZZ_BUILD)/tests/fuzz/fuzz_property_string $(FUZZ_BUILD)/corpus -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
+	$(FUZZ_BUILD)/tests/fuzz/fuzz_property_string $(FUZZ_BUILD)/corpus tests/fuzz/seeds -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
 
 bench: build
 	$(BUILD)/bench/bench_checkcode
