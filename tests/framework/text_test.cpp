@@ -30,8 +30,22 @@ struct LenCase {
     std::int64_t length;
 };
 
+// Printable ASCII as it is, every other byte as \xHH: readable test names, one line each.
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c >= 0x20 && c < 0x7F) {
+            out += static_cast<char>(c);
+        } else {
+            constexpr char kHex[] = "0123456789ABCDEF";
+            out += {'\\', 'x', kHex[c >> 4], kHex[c & 0xF]};
+        }
+    }
+    return "\"" + out + "\"";
+}
+
 void PrintTo(const LenCase& c, std::ostream* os) {
-    *os << testing::PrintToString(c.text);
+    *os << Escaped(c.text);
 }
 
 class LenTest : public testing::TestWithParam<LenCase> {};
@@ -120,7 +134,7 @@ struct ValCase {
 };
 
 void PrintTo(const ValCase& c, std::ostream* os) {
-    *os << testing::PrintToString(c.text);
+    *os << Escaped(c.text);
 }
 
 class ValTest : public testing::TestWithParam<ValCase> {};
