@@ -72,11 +72,15 @@ private:
 class MenuBar : public MenuItem {};
 
 // The class of the About item (placed as the platform expects an about item).
-class AppleMenuItem : public MenuItem {};
+class AppleMenuItem : public MenuItem {
+public:
+    AppleMenuItem();
+};
 
 // An item whose own Action asks the framework to quit.
 class QuitMenuItem : public MenuItem {
 public:
+    QuitMenuItem();
     bool Event_Action() override;
 };
 

@@ -52,6 +52,11 @@ Ref<T> RuntimeNewObject() {
 namespace testing {
 // The next count object creations through RuntimeNewObject give nil.
 void FailObjectCreations(int count);
+// Forgets a pending quit, its code, a reported failure, the application object and pending creation failures,
+// so that one test process can run the loop many times.
+void ResetRunState();
+// Keeps UnhandledException from showing its message box on a display (it never shows one offscreen).
+void SuppressErrorDialogs(bool suppress);
 } // namespace testing
 
 } // namespace fw

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QApplication>
+
+#include <exception>
+#include <string_view>
+
+namespace fw::detail {
+
+// The running QApplication; raises RuntimeException naming where it was needed when RuntimeInit has not run.
+QApplication& RequireApplication(std::string_view where);
+
+// True while RuntimeRun's event loop runs.
+bool EventLoopRunning() noexcept;
+
+// An exception that left an event handler. While RuntimeRun's loop runs it is kept, every event loop is asked
+// to end and RuntimeRun raises it again; outside the loop it is raised again at once, to whoever dispatched
+// the event.
+void PassToEventLoop(std::exception_ptr e);
+
+// A module list of the layer that RuntimeReleaseModules releases; hooks run in the order they were added,
+// each once per call. Adding the same hook twice keeps one.
+void AddModuleRelease(void (*release)());
+
+} // namespace fw::detail
