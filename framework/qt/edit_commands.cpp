@@ -31,10 +31,8 @@ public:
     explicit EditWatcher(QApplication& app) : QObject(&app) {
         connect(&app, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { Follow(now); });
         connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [] { RefreshEditItems(); });
-        Follow(QApplication::focusWidget());
     }
 
-private:
     void Follow(QWidget* now) {
         for (const auto& c : fieldConnections_)
             disconnect(c);
@@ -48,6 +46,7 @@ private:
         RefreshEditItems();
     }
 
+private:
     std::vector<QMetaObject::Connection> fieldConnections_;
 };
 
@@ -55,8 +54,10 @@ void EnsureWatching() {
     static QPointer<EditWatcher> watcher;
     if (watcher)
         return;
-    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
         watcher = new EditWatcher(*app); // owned by the application
+        watcher->Follow(QApplication::focusWidget());
+    }
 }
 
 bool HasApplicationHandler(std::string_view name) {
