@@ -18,7 +18,8 @@ public:
 // The system object, or nil before the runtime has started.
 Ref<SystemClass> System();
 
-fw::Text SystemGetLocalizedString(const SystemClass& system, std::string_view key, std::string_view defaultText);
+fw::Text SystemGetLocalizedString(const SystemClass& system, std::string_view key,
+                                  std::string_view defaultText);
 
 // Translations for the user's language. The runtime loads them from the bundle's Resources folder at start;
 // these calls supply or withdraw one directly.
