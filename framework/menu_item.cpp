@@ -29,7 +29,13 @@ MenuItemPeer::MenuItemPeer(MenuItem& owner) : owner_(owner), action_(std::make_u
     action_->setProperty(kItemProperty, QVariant::fromValue(static_cast<void*>(&owner_)));
     // Placement by text guesses (moving an item called "Preferences" on macOS) is left to the item classes.
     action_->setMenuRole(QAction::NoRole);
-    QObject::connect(action_.get(), &QAction::triggered, [this] { owner_.Choose(); });
+    QObject::connect(action_.get(), &QAction::triggered, [this] {
+        try {
+            owner_.Choose();
+        } catch (...) {
+            PassToEventLoop(std::current_exception()); // never through Qt's menu code
+        }
+    });
     TrackPeer(*this);
 }
 

@@ -52,9 +52,11 @@ struct RunState {
     std::vector<void (*)()> moduleReleases;
 };
 
+// Never destroyed: an application object still registered at exit must not be released while Qt and the
+// layer's other statics are being torn down.
 RunState& State() {
-    static RunState state;
-    return state;
+    static auto* state = new RunState;
+    return *state;
 }
 
 std::string KindOf(const std::exception& e) {
@@ -92,14 +94,13 @@ bool EventLoopRunning() noexcept {
 
 void PassToEventLoop(std::exception_ptr e) {
     RunState& s = State();
-    if (s.loopDepth == 0)
-        std::rethrow_exception(e);
-    if (s.pending) {
-        // The loop is already ending for an earlier failure; this one is still reported, on its own.
+    if (s.loopDepth == 0 || s.pending) {
+        // No loop to hand it to (or the loop is already ending for an earlier failure): raising it into Qt's
+        // dispatch would unwind code that does not expect it, so it is reported here, on its own.
         try {
             std::rethrow_exception(e);
-        } catch (const std::exception& later) {
-            UnhandledException(later);
+        } catch (const std::exception& failure) {
+            UnhandledException(failure);
         } catch (...) {
             UnhandledException(std::runtime_error("an exception that is not a std::exception"));
         }
@@ -227,6 +228,10 @@ void ResetRunState() {
 
 void SuppressErrorDialogs(bool suppress) {
     dialogsSuppressed = suppress;
+}
+
+bool FailureReported() {
+    return State().reported;
 }
 
 } // namespace testing

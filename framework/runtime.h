@@ -22,9 +22,11 @@ void RuntimeRegisterAppObject(const Ref<Application>& obj);
 // The registered application object, or nil.
 Ref<Application> GetAppObject();
 
-// The event loop; returns when the application quits. An exception a handler lets out leaves it.
+// The event loop; returns when the application quits. An exception that a handler lets out ends the loop
+// and leaves RuntimeRun; one that a handler lets out while no loop runs is reported (UnhandledException).
 void RuntimeRun();
-// Asks the event loop to end; code becomes the exit status.
+// Asks the event loop to end; code becomes the exit status. Asked before the loop runs, the next RuntimeRun
+// returns at once.
 void Quit(std::int32_t code = 0);
 
 // Reports an exception once: to standard error with its kind and message, and where a display is there,
@@ -57,6 +59,8 @@ void FailObjectCreations(int count);
 void ResetRunState();
 // Keeps UnhandledException from showing its message box on a display (it never shows one offscreen).
 void SuppressErrorDialogs(bool suppress);
+// Whether UnhandledException reported something since the last ResetRunState.
+bool FailureReported();
 } // namespace testing
 
 } // namespace fw

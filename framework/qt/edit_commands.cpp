@@ -16,9 +16,10 @@ namespace fw::detail {
 
 namespace {
 
+// Never destroyed: items held by other statics are released after this file's statics would be gone.
 std::vector<MenuItemPeer*>& Peers() {
-    static std::vector<MenuItemPeer*> peers;
-    return peers;
+    static auto* peers = new std::vector<MenuItemPeer*>;
+    return *peers;
 }
 
 QLineEdit* FocusedField() {

@@ -13,9 +13,10 @@ QApplication& RequireApplication(std::string_view where);
 // True while RuntimeRun's event loop runs.
 bool EventLoopRunning() noexcept;
 
-// An exception that left an event handler. While RuntimeRun's loop runs it is kept, every event loop is asked
-// to end and RuntimeRun raises it again; outside the loop it is raised again at once, to whoever dispatched
-// the event.
+// An exception that left an event handler. Catch it in the slot or event handler itself and hand it over
+// here, so that it never unwinds through Qt. While RuntimeRun's loop runs it is kept, every event loop is
+// asked to end and RuntimeRun raises it again; outside the loop (or when one is already pending) it is
+// reported through UnhandledException.
 void PassToEventLoop(std::exception_ptr e);
 
 // A module list of the layer that RuntimeReleaseModules releases; hooks run in the order they were added,

@@ -115,9 +115,30 @@ TEST(HandlerExceptions, SecondExceptionWhileTheLoopEndsIsReportedOnItsOwn) {
     EXPECT_EQ(Occurrences(err, "first"), 0) << "the first is the caller's to report";
 }
 
-TEST(HandlerExceptions, OutsideTheLoopTheExceptionReachesWhoeverDispatchedTheEvent) {
+TEST(HandlerExceptions, OutsideTheLoopTheExceptionIsReportedOnce) {
     fw::testing::After(0, [] { throw fw::NilObjectException("outside"); });
-    EXPECT_THROW(fw::testing::RunEventsFor(20), fw::NilObjectException);
+    ::testing::internal::CaptureStderr();
+    EXPECT_NO_THROW(fw::testing::RunEventsFor(20));
+    EXPECT_EQ(Occurrences(::testing::internal::GetCapturedStderr(), "Unhandled NilObjectException: outside"),
+              1);
+    EXPECT_TRUE(fw::testing::FailureReported());
+    EXPECT_NE(ExitAndRestart(), 0);
+}
+
+TEST(HandlerExceptions, MenuCommandFailingOutsideTheLoopIsReportedAndTheMenuStaysUsable) {
+    class Throwing : public fw::MenuItem {
+        bool Event_Action() override { throw fw::InvalidArgumentException("menu failed"); }
+    };
+    Ref<fw::MenuBar> bar = ProgramLikeBar();
+    bar->Child("EditMenu")->Append(NewItem<Throwing>("EditBoom", "Boom"));
+    ::testing::internal::CaptureStderr();
+    fw::testing::CloseActivePopUpSoon("EditBoom");
+    EXPECT_EQ(bar->Lookup("EditMenu")->PopUp(), bar->Lookup("EditBoom"));
+    EXPECT_EQ(Occurrences(::testing::internal::GetCapturedStderr(),
+                          "Unhandled InvalidArgumentException: menu failed"),
+              1);
+    fw::testing::CloseActivePopUpSoon();
+    EXPECT_FALSE(bar->Lookup("EditMenu")->PopUp());
 }
 
 // --- Reporting and the exit status ------------------------------------------------------------------------
