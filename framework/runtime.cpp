@@ -203,6 +203,9 @@ void RuntimeReleaseModules() {
 
 std::int32_t RuntimeExit() {
     RunState& s = State();
+    // Widgets of closed windows that wait for deletion go now, while the runtime is still there.
+    if (QCoreApplication::instance())
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     s.appObject = nullptr;
     detail::StopSystem();
     if (s.reported && s.quitCode == 0)

@@ -40,7 +40,10 @@ std::int32_t RuntimeExit();
 
 namespace detail {
 bool TakeCreationFailure() noexcept;
-}
+// Adds a module list of the layer (such as the window lists) for RuntimeReleaseModules to release. Hooks run
+// in the order they were added, each once per call; adding the same hook again keeps one.
+void AddModuleRelease(void (*release)());
+} // namespace detail
 
 // Creation of a new object of a class: nil when no object can be had.
 template <class T>

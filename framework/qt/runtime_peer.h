@@ -19,8 +19,4 @@ bool EventLoopRunning() noexcept;
 // reported through UnhandledException.
 void PassToEventLoop(std::exception_ptr e);
 
-// A module list of the layer that RuntimeReleaseModules releases; hooks run in the order they were added,
-// each once per call. Adding the same hook twice keeps one.
-void AddModuleRelease(void (*release)());
-
 } // namespace fw::detail

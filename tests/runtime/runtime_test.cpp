@@ -246,4 +246,26 @@ TEST(AppObject, ShortVersionIsTheBuildsVersion) {
     EXPECT_EQ(fw::MakeRef<CountingApp>()->ShortVersion(), fw::MakeRef<fw::Application>()->ShortVersion());
 }
 
+// --- Module release ---------------------------------------------------------------------------------------
+
+std::string releaseLog;
+void ReleaseWindows() {
+    releaseLog += "windows;";
+}
+void ReleaseBookkeeping() {
+    releaseLog += "bookkeeping;";
+    fw::detail::AddModuleRelease(&ReleaseWindows); // already there: not added twice
+}
+
+TEST(ModuleRelease, HooksRunInTheOrderAddedOncePerRelease) {
+    releaseLog.clear();
+    fw::detail::AddModuleRelease(&ReleaseWindows);
+    fw::detail::AddModuleRelease(&ReleaseBookkeeping);
+    fw::detail::AddModuleRelease(&ReleaseWindows);
+    fw::RuntimeReleaseModules();
+    EXPECT_EQ(releaseLog, "windows;bookkeeping;");
+    fw::RuntimeReleaseModules();
+    EXPECT_EQ(releaseLog, "windows;bookkeeping;windows;bookkeeping;");
+}
+
 } // namespace
