@@ -6,6 +6,7 @@
 #include "framework/qt/runtime_peer.h"
 #include "framework/runtime.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QKeySequence>
 #include <QStringList>
@@ -69,7 +70,7 @@ void MenuItemPeer::ChildAppended(MenuItem& child) {
         if (child.Count() > 0)
             childPeer.Menu();
         menu_->addAction(&childPeer.Action());
-    } else if (QCoreApplication::instance()) {
+    } else if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
         // The parent shows as a menu from its first child on.
         Menu();
     }
