@@ -69,14 +69,6 @@ TEST_F(Files, HalfAJpegStillOpens) {
     EXPECT_EQ(picture->Width(), 425);
 }
 
-TEST_F(Files, UnreadablePermissionsGiveNil) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root reads every file";
-    ASSERT_TRUE(fw::testing::WritePicture(Path("locked.jpg"), "JPG", 5, 5));
-    fs::permissions(Path("locked.jpg"), fs::perms::none);
-    EXPECT_FALSE(folder->Child("locked.jpg")->OpenAsPicture());
-}
-
 // --- Names, parents and children --------------------------------------------------------------------------
 
 TEST_F(Files, ChildIsAnItemWhetherItExistsOrNotAndNilForBadNames) {
