@@ -163,9 +163,12 @@ void RuntimeRun() {
         s.quitRequested = false;
         return;
     }
-    ++s.loopDepth;
+    struct Depth {
+        int& depth;
+        explicit Depth(int& d) : depth(++d) {}
+        ~Depth() { --depth; }
+    } depth(s.loopDepth);
     app.exec();
-    --s.loopDepth;
     s.quitRequested = false;
     if (s.pending)
         std::rethrow_exception(std::exchange(s.pending, nullptr));
@@ -188,8 +191,7 @@ void UnhandledException(const std::exception& e) {
     if (dialogsSuppressed || !UserSeesDialogs())
         return;
     QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
-                    QStringLiteral("The program met an error it cannot handle and will end."),
-                    QMessageBox::Ok);
+                    QStringLiteral("The program met an error that it could not handle."), QMessageBox::Ok);
     box.setInformativeText(QString::fromStdString(kind + ": " + e.what()));
     box.exec();
 }
