@@ -34,6 +34,8 @@ public:
     // "Cmd+Q" and the like: Cmd is the platform's command key (Ctrl on Linux and Windows); empty: none.
     fw::Text KeyboardShortcut() const;
     void SetKeyboardShortcut(const fw::Text& v);
+    // Kept as set. Items are enabled unless SetEnabled(false); the layer's own Edit commands follow whether
+    // they can act, whatever the flag says.
     bool AutoEnable() const noexcept { return autoEnable_; }
     void SetAutoEnable(bool v) { autoEnable_ = v; }
     bool Enabled() const;
