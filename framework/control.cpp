@@ -2,6 +2,7 @@
 
 #include "framework/group_box.h"
 #include "framework/qt/control_peer.h"
+#include "framework/qt/runtime_peer.h"
 #include "framework/qt/window_peer.h"
 #include "framework/window.h"
 
@@ -414,10 +415,12 @@ bool HoldsException() noexcept {
 }
 
 void HoldException(std::exception_ptr e) noexcept {
+    if (qtCallDepth == 0) {
+        // The call came from the event loop: the runtime's policy takes it from here.
+        PassToEventLoop(std::move(e));
+        return;
+    }
     held = std::move(e);
-    if (qtCallDepth == 0 && qApp)
-        QMetaObject::invokeMethod(
-            qApp, [] { RethrowHeldException(); }, Qt::QueuedConnection);
 }
 
 void RethrowHeldException() {

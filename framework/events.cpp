@@ -8,7 +8,8 @@ namespace fw {
 
 void ThrowSignatureMismatch(std::string_view given, std::string_view actual) {
     throw InvalidArgumentException("delegate signature \"" + std::string(given) +
-                                   "\" does not describe the handler, which is \"" + std::string(actual) + "\"");
+                                   "\" does not describe the handler, which is \"" + std::string(actual) +
+                                   "\"");
 }
 
 } // namespace fw

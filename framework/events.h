@@ -54,7 +54,8 @@ Delegate RuntimeCreateDelegate(R (W::*method)(A...), W& target, std::string_view
                          (std::is_same_v<std::remove_cvref_t<A>, std::int32_t> && ...)) {
         if (signature != kSignatureInt)
             ThrowSignatureMismatch(signature, kSignatureInt);
-        return Delegate(Text(signature), Delegate::OneInt([self, method](std::int32_t a) { return (self->*method)(a); }));
+        return Delegate(Text(signature),
+                        Delegate::OneInt([self, method](std::int32_t a) { return (self->*method)(a); }));
     } else if constexpr (std::is_same_v<R, bool> && sizeof...(A) == 2 &&
                          (std::is_same_v<std::remove_cvref_t<A>, std::int32_t> && ...)) {
         if (signature != kSignatureIntInt)

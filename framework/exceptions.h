@@ -19,7 +19,8 @@ public:
     const char* Kind() const noexcept override { return "NilObjectException"; }
 };
 
-// A call's arguments do not fit: an unknown event or menu name, a signature that does not match, a duplicate name.
+// A call's arguments do not fit: an unknown event or menu name, a signature that does not match, a duplicate
+// name.
 class InvalidArgumentException : public RuntimeException {
 public:
     using RuntimeException::RuntimeException;

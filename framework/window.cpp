@@ -5,16 +5,13 @@
 #include "framework/menu_item.h"
 #include "framework/push_button.h"
 #include "framework/qt/control_peer.h"
+#include "framework/qt/menu_peer.h"
 #include "framework/qt/window_peer.h"
+#include "framework/runtime.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-
-#if __has_include("framework/qt/menu_peer.h")
-#include "framework/qt/menu_peer.h"
-#define MORVALIT_HAVE_MENU_PEER 1
-#endif
 
 #include <algorithm>
 #include <functional>
@@ -50,7 +47,10 @@ const PropertyDecl kWindowProperties[] = {
 // Open windows, oldest first. Never destroyed at exit: windows must go while the GUI still runs
 // (ReleaseWindowRegistry).
 std::vector<Ref<Window>>& OpenList() {
-    static auto* list = new std::vector<Ref<Window>>();
+    static auto* list = [] {
+        detail::AddModuleRelease(&detail::ReleaseWindowRegistry); // shut-down empties the lists
+        return new std::vector<Ref<Window>>();
+    }();
     return *list;
 }
 
@@ -91,16 +91,6 @@ void CloseWindow(Window& window) {
     peer.closing = true;
     Finish finish{window};
     window.Event_Close();
-}
-
-void InstallMenuBarWidget(QMenuBar& target, MenuBar& bar) {
-#ifdef MORVALIT_HAVE_MENU_PEER
-    detail::InstallMenuBar(target, bar);
-#else
-    // The menu classes have no widgets yet: the bar stays empty.
-    (void)target;
-    (void)bar;
-#endif
 }
 
 Ref<PushButton> FindButton(const Window& window, bool (PushButton::*flag)() const) {
@@ -208,7 +198,7 @@ void Window::SetMenuBar(const Ref<fw::MenuBar>& bar) {
     }
     QMenuBar& mb = peer_->EnsureMenuBar();
     mb.clear();
-    InstallMenuBarWidget(mb, *bar);
+    detail::InstallMenuBar(mb, *bar);
     mb.setVisible(peer_->menuBarVisible);
 }
 

@@ -76,9 +76,8 @@ public:
 // Qt's widget and GUI libraries are built without exception support: an exception unwinding through their
 // frames skips their clean-up (a painter left active, a button left pressed). So our code that Qt calls runs
 // inside FromQt, which holds an exception instead of letting it into Qt; it is raised again as soon as
-// control is back in our code: at the end of the CallIntoQt that led into Qt, or, for calls that came from
-// the event loop, from the event loop right after the current event (the runtime's policy for escaping
-// exceptions).
+// control is back in our code, at the end of the CallIntoQt that led into Qt. An exception from a call that
+// came from the event loop goes to the runtime (PassToEventLoop), whose policy decides.
 void HoldException(std::exception_ptr e) noexcept;
 void RethrowHeldException();
 

@@ -14,16 +14,3 @@ target_sources(framework PRIVATE
     qt/graphics_peer.h
     qt/image_well_entry.h
 )
-
-# Stand-ins for the runtime half of the layer, each used only until the real piece is in the tree.
-foreach(piece menu_item picture plugins)
-    if(NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${piece}.cpp)
-        target_sources(framework PRIVATE qt/standin_${piece}.cpp)
-    endif()
-endforeach()
-file(READ ${CMAKE_CURRENT_SOURCE_DIR}/qt/runtime.cmake MORVALIT_RUNTIME_SOURCES)
-if(MORVALIT_RUNTIME_SOURCES MATCHES "runtime_placeholder.cpp"
-   AND NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/runtime.cpp
-   AND NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/qt/runtime.cpp)
-    target_sources(framework PRIVATE qt/standin_runtime.cpp)
-endif()
