@@ -7,6 +7,7 @@
 
 #include "framework/edit_field.h"
 #include "framework/group_box.h"
+#include "framework/menu_item.h"
 #include "framework/push_button.h"
 #include "framework/static_text.h"
 #include "framework/window.h"
@@ -27,6 +28,8 @@ public:
     void Layout() override {
         log.push_back("Layout");
         SetTitle("Morvalit DL");
+        if (bar)
+            SetMenuBar(bar);
         fw::SetProperties(*this, design::MainWindow());
     }
 
@@ -93,6 +96,7 @@ public:
     bool mouseDownAnswer = false;
     bool sortAnswer = false;
     fw::Ref<fw::Control> lastSender;
+    fw::Ref<fw::MenuBar> bar;
     std::function<void(MainLike&)> afterControls;
     std::function<void(MainLike&)> onAction;
     std::function<void(MainLike&)> onClose;

@@ -70,6 +70,45 @@ TEST_F(WindowTest, WindowIsItsContentSizeFixedWithACloseBoxOnly) {
     EXPECT_EQ(std::get<bool>(fw::GetProperty(*w, "FullScreen")), false);
 }
 
+Ref<fw::MenuBar> FileAndEditMenus() {
+    Ref<fw::MenuBar> bar = fw::MakeRef<fw::MenuBar>();
+    bar->Constructor();
+    for (const char* name : {"FileMenu", "EditMenu"}) {
+        Ref<fw::MenuItem> menu = fw::MakeRef<fw::MenuItem>();
+        menu->Constructor();
+        menu->SetName(name);
+        menu->SetText(name);
+        Ref<fw::MenuItem> item = fw::MakeRef<fw::MenuItem>();
+        item->Constructor();
+        item->SetText("Item");
+        menu->Append(item);
+        bar->Append(menu);
+    }
+    return bar;
+}
+
+TEST_F(WindowTest, TheMenuBarSitsAboveTheContentArea) {
+    Ref<fw::MenuBar> bar = FileAndEditMenus();
+    Ref<MainLike> w = OpenMainLike([&](MainLike& m) { m.bar = bar; });
+    t::WindowFacts f = t::Inspect(*w);
+    EXPECT_EQ(w->MenuBar(), bar);
+    EXPECT_TRUE(f.menuBarShown);
+    EXPECT_EQ(f.menuBarMenus, 2);
+    EXPECT_GT(f.contentTop, 0);
+    EXPECT_EQ(f.contentWidth, 300);
+    EXPECT_EQ(f.contentHeight, 496); // the declared size is the content's, below the bar
+    // Controls keep their content coordinates below the bar.
+    EXPECT_EQ(t::Inspect(*w->ControlNamed<fw::EditField>("EditField1")).rect.y, 61);
+
+    w->SetMenuBarVisible(false);
+    EXPECT_FALSE(t::Inspect(*w).menuBarShown);
+    w->SetMenuBarVisible(true);
+    w->SetMenuBar(nullptr);
+    f = t::Inspect(*w);
+    EXPECT_FALSE(f.menuBarShown);
+    EXPECT_EQ(f.contentHeight, 496);
+}
+
 TEST_F(WindowTest, DialogFrameResizeableAndMinimize) {
     Ref<MainLike> w = OpenMainLike([](MainLike& m) {
         m.afterControls = [](MainLike& self) {
