@@ -207,16 +207,12 @@ void CloseAsUser(Window& window) {
     });
 }
 
-void ProcessEvents() {
+void CloseAllWindows() {
+    detail::ReleaseWindowRegistry();
     detail::CallIntoQt([] {
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     });
-}
-
-void CloseAllWindows() {
-    detail::ReleaseWindowRegistry();
-    ProcessEvents();
 }
 
 bool PopupOpen() {

@@ -48,9 +48,9 @@ Rect ListRowRect(Listbox& list, int row);
 bool WaitForWindowActive(Window& window, int timeoutMs = 5000);
 // Asks the window to close as its close box does.
 void CloseAsUser(Window& window);
-// Handles pending events, also the deletion of widgets left for later.
+// Handles pending events (the same function as in driver_runtime.h).
 void ProcessEvents();
-// Closes every open window without raising events and lets their widgets go (between tests).
+// Closes every open window without raising events and deletes their widgets (between tests).
 void CloseAllWindows();
 
 // True while a pop-up menu is open; ClosePopups closes them all.
