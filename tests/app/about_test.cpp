@@ -3,6 +3,7 @@
 #include "app/info_morvalit.h"
 #include "app/menu.h"
 #include "framework/folder_item.h"
+#include "framework/runtime.h"
 #include "framework/system.h"
 
 #include <gtest/gtest.h>
@@ -170,6 +171,13 @@ TEST_F(AboutWindow, OkIsTheDefaultButtonAndClosesOnlyTheAboutWindow) {
     EXPECT_TRUE(fw::GetImplicitWindow("Info.Info").IsNil());
     EXPECT_EQ(fw::OpenWindows().size(), othersBefore);
     EXPECT_TRUE(implicit::App()) << "the application went with the about window";
+}
+
+TEST_F(AboutWindow, WindowThatCannotBeCreatedRaisesTheNilObjectException) {
+    fw::testing::FailObjectCreations(1);
+    EXPECT_THROW(implicit::App()->ArchivioInfosuMorvalit_Action(), fw::NilObjectException);
+    fw::testing::FailObjectCreations(0);
+    EXPECT_TRUE(OpenAboutWindows().empty());
 }
 
 TEST_F(AboutWindow, ShowsItsTextsAsBuilt) {
