@@ -19,7 +19,11 @@ build: setup $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/bundle/MacOS/MorvalitDL
+	@if [ -x $(BUILD)/bundle/MacOS/MorvalitDL ]; then \
+	    $(BUILD)/bundle/MacOS/MorvalitDL; \
+	else \
+	    echo "The program is not built yet: only its check-code library and tests exist so far (try make test)."; \
+	fi
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -38,10 +42,16 @@ $(FUZZ_BUILD)/build.ninja:
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DMORVALIT_FUZZ=ON -DMORVALIT_TESTS=OFF -DMORVALIT_BENCH=OFF
 
+# Every fuzz_* target under tests/fuzz, FUZZ_SECONDS each, each with its own corpus.
 fuzz: setup $(FUZZ_BUILD)/build.ninja
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_property_string
-	mkdir -p $(FUZZ_BUILD)/corpus
-	$(FUZZ_BUILD)/tests/fuzz/fuzz_property_string $(FUZZ_BUILD)/corpus -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@set -e; for target in $(FUZZ_BUILD)/tests/fuzz/fuzz_*; do \
+	    [ -f "$$target" ] && [ -x "$$target" ] || continue; \
+	    corpus=$(FUZZ_BUILD)/corpus/$$(basename "$$target"); \
+	    mkdir -p "$$corpus"; \
+	    echo "== $$(basename "$$target")"; \
+	    "$$target" "$$corpus" -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1; \
+	done
 
 bench: build
 	$(BUILD)/bench/bench_checkcode
