@@ -10,6 +10,7 @@
 #include "framework/text.h"
 #include "mainwindow/finestra1_properties.h"
 
+#include <string>
 #include <string_view>
 
 namespace {
@@ -31,7 +32,7 @@ fw::Ref<::Finestra1> implicit::Finestra1() {
     fw::Ref<fw::Window> window = fw::GetImplicitWindow(kFullClassName);
     if (!window) {
         fw::Ref<::Finestra1> created = fw::RuntimeNewObject<::Finestra1>();
-        created->Constructor();
+        fw::Require(created, "new window " + std::string(kFullClassName)).Constructor();
         window = created;
     }
     return fw::RefCast<::Finestra1>(window);
