@@ -148,7 +148,9 @@ popup_shown() { [ "$(popup_count)" -ge 1 ]; }
 no_popup() { [ "$(popup_count)" -eq 0 ]; }
 xdotool mousemove --window "$win" $field_x $field_y click 3
 wait_for "the Edit menu to pop up" popup_shown
-echo "ok: a right click in the field pops up a menu"
+sleep 0.3
+[ "$(popup_count)" -eq 1 ] || fail "a right click in the field opened $(popup_count) pop-ups, not one"
+echo "ok: a right click in the field pops up one menu"
 xdotool key Escape
 wait_for "the pop-up to close" no_popup
 xdotool mousemove --window "$win" $field_x $field_y click 1
