@@ -16,6 +16,15 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
+// The shared menu bar is a module-level object: it goes before the process ends, as at the program's
+// shut-down, while Qt is still whole (its menus hold platform windows once one has popped up).
+class ReleaseMenuBar : public ::testing::Environment {
+public:
+    void TearDown() override { Menu::Exit(); }
+};
+[[maybe_unused]] const ::testing::Environment* const kReleaseMenuBar =
+    ::testing::AddGlobalTestEnvironment(new ReleaseMenuBar);
+
 class Finestra1Test : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -4,6 +4,7 @@
 
 #include "framework/edit_field.h"
 #include "framework/properties.h"
+#include "framework/testing/driver_mainwin.h"
 #include "framework/window.h"
 
 #include <cstdint>
@@ -20,12 +21,7 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-struct Image {
-    int width = 0;
-    int height = 0;
-    std::vector<fw::Color> pixels; // row by row
-    fw::Color At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
-};
+using Image = fw::testing::Image;
 
 // Lets pending events (layout, paint) run.
 void Settle();
