@@ -13,7 +13,7 @@ skip=77
 wait_s=${E2E_TIMEOUT:-20}
 
 command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed"; exit $skip; }
-for tool in xdotool openbox xprop import convert; do
+for tool in xdotool openbox xprop xwininfo import convert; do
     command -v $tool >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
 done
 [ -x "$program" ] || { echo "FAIL: no program at $program"; exit 1; }
@@ -137,10 +137,11 @@ pattern=$(tr ' ' '\n' <<<"$got" | grep '1$' | head -n4 | tr -d '1\n')
 echo "ok: 22000000 lists four offices, the first and third tinted (bands: $got)"
 
 # --- 3. The Edit menu on a right click in the field.
+# Pop-up menus are the program's shown windows that the window manager does not frame (override-redirect).
 popup_count() {
     local id n=0
     for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
-        xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q POPUP_MENU && n=$((n + 1))
+        xwininfo -id "$id" 2>/dev/null | grep -q "Override Redirect State: yes" && n=$((n + 1))
     done
     echo $n
 }
