@@ -1,7 +1,9 @@
 // Binding events by name and raising them: refused bindings, sender and owner, results and exceptions.
 #include "main_like.h"
 
+#include "framework/runtime.h"
 #include "framework/testing/driver.h"
+#include "framework/testing/driver_runtime.h"
 
 #include <gtest/gtest.h>
 
@@ -120,6 +122,19 @@ TEST_F(EventsTest, AHandlersExceptionPassesOutAndLeavesTheControlUsable) {
     EXPECT_EQ(fw::CurrentEventSender(), nullptr);
     w->onAction = nullptr;
     button->Push();
+    EXPECT_EQ(w->actions, 2);
+}
+
+TEST_F(EventsTest, AFailureDuringTheEventLoopEndsTheRunWithIt) {
+    auto button = w->ControlNamed<fw::PushButton>("PushButton1");
+    button->SetEnabled(true);
+    ASSERT_TRUE(t::WaitForWindowActive(*w));
+    w->onAction = [](MainLike&) { throw fw::NilObjectException("from the handler, in the loop"); };
+    t::After(0, [&] { t::Click(*button); });
+    EXPECT_THROW(fw::RuntimeRun(), fw::NilObjectException);
+    fw::testing::ResetRunState();
+    w->onAction = nullptr;
+    t::Click(*button); // the button was left in order
     EXPECT_EQ(w->actions, 2);
 }
 
