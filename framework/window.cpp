@@ -47,10 +47,7 @@ const PropertyDecl kWindowProperties[] = {
 // Open windows, oldest first. Never destroyed at exit: windows must go while the GUI still runs
 // (ReleaseWindowRegistry).
 std::vector<Ref<Window>>& OpenList() {
-    static auto* list = [] {
-        detail::AddModuleRelease(&detail::ReleaseWindowRegistry); // shut-down empties the lists
-        return new std::vector<Ref<Window>>();
-    }();
+    static auto* list = new std::vector<Ref<Window>>();
     return *list;
 }
 
@@ -146,6 +143,7 @@ void Window::Constructor() {
         throw InvalidArgumentException(Describe() + " is already constructed");
     Ref<Window> keep(this);
     p.state = detail::WindowPeer::State::Building;
+    detail::AddModuleRelease(&detail::ReleaseWindowRegistry); // shut-down empties the lists (added once)
     OpenList().push_back(keep);
     auto building = [&] { return p.state == detail::WindowPeer::State::Building; };
     try {
