@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QResizeEvent>
 
 #include <algorithm>
 #include <functional>
@@ -424,6 +425,15 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
         }
     }
     QWidget::keyPressEvent(event);
+}
+
+void WindowWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // A window the user may resize reads back the size it has now (the layout has sized the content already).
+    if (peer && peer->resizeable && peer->Content() && isVisible()) {
+        peer->width = peer->Content()->width();
+        peer->height = peer->Content()->height();
+    }
 }
 
 WindowPeer::WindowPeer(Window& owner) : owner_(owner) {

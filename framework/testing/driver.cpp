@@ -195,6 +195,16 @@ bool WaitForWindowActive(Window& window, int timeoutMs) {
     return QTest::qWaitForWindowActive(&TopOf(window), timeoutMs);
 }
 
+void ResizeAsUser(Window& window, int width, int height) {
+    QWidget& top = TopOf(window);
+    QWidget* content = window.Peer().Content();
+    const int above = content ? content->y() : 0;
+    detail::CallIntoQt([&] {
+        top.resize(width, height + above);
+        QApplication::sendPostedEvents();
+    });
+}
+
 void CloseAsUser(Window& window) {
     QWidget& top = TopOf(window);
     detail::CallIntoQt([&] {
@@ -255,6 +265,10 @@ WindowFacts Inspect(Window& window) {
         f.contentWidth = content->width();
         f.contentHeight = content->height();
         f.contentTop = content->y();
+        f.minContentWidth = content->minimumWidth();
+        f.minContentHeight = content->minimumHeight();
+        f.maxContentWidth = content->maximumWidth();
+        f.maxContentHeight = content->maximumHeight();
     }
     f.fixedSize = top.minimumSize() == top.maximumSize();
     const Qt::WindowFlags flags = top.windowFlags();

@@ -46,6 +46,8 @@ Rect ListRowRect(Listbox& list, int row);
 
 // Waits until the window is active; False after timeoutMs.
 bool WaitForWindowActive(Window& window, int timeoutMs = 5000);
+// Resizes the window as a user dragging its corner would, to a content area of width x height.
+void ResizeAsUser(Window& window, int width, int height);
 // Asks the window to close as its close box does.
 void CloseAsUser(Window& window);
 // Handles pending events (the same function as in driver_runtime.h).
@@ -72,6 +74,10 @@ struct WindowFacts {
     int contentHeight = 0;
     int contentTop = 0; // below the menu bar
     bool fixedSize = false;
+    int minContentWidth = 0;
+    int minContentHeight = 0;
+    int maxContentWidth = 0;
+    int maxContentHeight = 0;
     bool dialog = false;
     bool closeButton = false;
     bool minimizeButton = false;

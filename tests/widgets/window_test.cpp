@@ -121,12 +121,23 @@ TEST_F(WindowTest, DialogFrameResizeableAndMinimize) {
                                         .Bytes());
         };
     });
-    const t::WindowFacts f = t::Inspect(*w);
+    t::WindowFacts f = t::Inspect(*w);
     EXPECT_TRUE(f.dialog);
     EXPECT_TRUE(f.minimizeButton);
     EXPECT_FALSE(f.fixedSize);
     EXPECT_EQ(f.contentWidth, 425);
     EXPECT_EQ(f.contentHeight, 442);
+    EXPECT_EQ(f.minContentWidth, 64);
+    EXPECT_EQ(f.maxContentHeight, 32000);
+
+    // The user's size reads back; the minimum holds.
+    t::ResizeAsUser(*w, 500, 300);
+    EXPECT_EQ(w->Width(), 500);
+    EXPECT_EQ(w->Height(), 300);
+    w->SetMinWidth(450);
+    t::ResizeAsUser(*w, 100, 300);
+    EXPECT_EQ(t::Inspect(*w).contentWidth, 450);
+    EXPECT_EQ(w->Width(), 450);
 }
 
 TEST_F(WindowTest, BackColorShowsOnlyWithHasBackColor) {
