@@ -107,6 +107,15 @@ TEST_F(MenuBar, ShowsTheTwoTitlesInAWindow) {
     EXPECT_EQ(window.MenuTitles(), (std::vector<std::string>{"Archivio", "Composizione"}));
 }
 
+TEST_F(MenuBar, CtrlQEndsTheRunningLoopWithCodeZero) {
+    fw::testing::MenuWindow window(*implicit::Menu());
+    ASSERT_TRUE(window.Activate());
+    fw::testing::After(0, [&window] { window.Press("Ctrl+Q"); });
+    fw::testing::After(10000, [] { fw::Quit(99); }); // a missed shortcut fails instead of hanging
+    fw::RuntimeRun();
+    EXPECT_EQ(fw::RuntimeExit(), 0);
+}
+
 TEST_F(MenuBar, IsBuiltOnceAndSharedWithTheApplication) {
     fw::Ref<Menu> first = implicit::Menu();
     fw::Ref<Menu> second = implicit::Menu();
