@@ -165,7 +165,8 @@ INSTANTIATE_TEST_SUITE_P(Files, BadPictureFile, ::testing::ValuesIn(kBadFiles),
                              return std::string(info.param.name);
                          });
 
-// OK is the default button: Return closes the window as a click on OK does; nothing else closes with it.
+// OK is the default button: Return closes the window as a click on OK does, and so does the close box;
+// nothing else closes with it.
 struct CloseWay {
     const char* name;
     void (*act)(Info& about);
@@ -174,11 +175,12 @@ struct CloseWay {
 const CloseWay kCloseWays[] = {
     {"ClickOk", [](Info& about) { fw::testing::Click(*about.PushButton1()); }},
     {"PressReturn", [](Info& about) { fw::testing::PressKey(about, fw::testing::Key::Return); }},
+    {"CloseBox", [](Info& about) { fw::testing::CloseAsUser(about); }},
 };
 
-class OkButton : public AboutWindow, public ::testing::WithParamInterface<CloseWay> {};
+class Closing : public AboutWindow, public ::testing::WithParamInterface<CloseWay> {};
 
-TEST_P(OkButton, ClosesOnlyTheAboutWindow) {
+TEST_P(Closing, ClosesOnlyTheAboutWindow) {
     fw::Ref<fw::Window> other = fw::MakeRef<fw::Window>();
     other->Constructor();
     other->Show();
@@ -197,7 +199,7 @@ TEST_P(OkButton, ClosesOnlyTheAboutWindow) {
     EXPECT_EQ(fw::OpenWindows().size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, OkButton, ::testing::ValuesIn(kCloseWays),
+INSTANTIATE_TEST_SUITE_P(Ways, Closing, ::testing::ValuesIn(kCloseWays),
                          [](const ::testing::TestParamInfo<CloseWay>& info) {
                              return std::string(info.param.name);
                          });
