@@ -87,9 +87,10 @@ public:
     }
 
     int MaxLength() const {
-        int most = limit > 0 ? limit : 32767;
+        constexpr int kWidgetMost = 32767; // the most a line edit holds
+        int most = limit > 0 ? std::min(limit, kWidgetMost) : kWidgetMost;
         if (!mask.empty())
-            most = std::min(most, static_cast<int>(mask.size()));
+            most = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(most), mask.size()));
         return most;
     }
 
@@ -97,13 +98,15 @@ public:
         QLineEdit* f = Field();
         if (!f)
             return;
+        const QValidator* old = f->validator();
         if (mask.empty()) {
             f->setValidator(nullptr);
         } else {
             // One ASCII digit per position: Qt's input masks admit other scripts' digits and placeholders.
-            const QString pattern = QStringLiteral("[0-9]{0,%1}").arg(mask.size());
+            const QString pattern = QStringLiteral("[0-9]{0,%1}").arg(MaxLength());
             f->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), f));
         }
+        delete old;
         f->setMaxLength(MaxLength());
     }
 
