@@ -14,7 +14,7 @@
 namespace fw::detail {
 
 // The font properties that several control classes declare.
-struct FontSpec {
+struct FontChoice {
     fw::Text family = "System";
     std::int32_t size = 0;
     bool bold = false;
@@ -56,7 +56,7 @@ public:
     bool enabled = true;
     fw::Text helpTag;
     fw::Text initialParent;
-    FontSpec font;
+    FontChoice font;
 
 private:
     RectControl& owner_;
