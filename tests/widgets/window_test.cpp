@@ -1,6 +1,7 @@
 // Windows built from property strings: where everything lands, the window lists, closing and lifetimes.
 #include "main_like.h"
 
+#include "framework/image_well.h"
 #include "framework/testing/driver.h"
 
 #include <gtest/gtest.h>
@@ -426,6 +427,49 @@ TEST_F(WindowTest, WindowsAndControlsAreReleasedOnce) {
     EXPECT_EQ(MainLike::alive, before);
     EXPECT_EQ(Counted::gone, 3);
     t::ProcessEvents();
+}
+
+// The about window's kind: a dialog-style frame and controls whose strings run from InitialParent to Name.
+class InfoLike : public fw::Window {
+public:
+    InfoLike() : Window("Tests.InfoLike") {}
+    void Layout() override { fw::SetProperties(*this, design::WindowString(425, 442, 1, true)); }
+    void CreateControls() override {
+        Add<fw::StaticText>("StaticText1", design::AboutLabel("StaticText1", 126, 302, 173, 0, nullptr));
+        Add<fw::StaticText>("StaticText2",
+                            design::AboutLabel("StaticText2", 151, 326, 131, 1, "(C) 2026  a b"));
+        Add<fw::PushButton>("PushButton1", design::AboutButton());
+        Add<fw::ImageWell>("ImageWell1", design::AboutImageWell());
+    }
+    template <class C>
+    void Add(const char* name, const std::string& props) {
+        Ref<C> c = New<C>();
+        c->Constructor();
+        AddControl(name, c);
+        fw::SetProperties(*c, props);
+    }
+};
+
+TEST_F(WindowTest, TheAboutKindOfWindowLandsAsItsStringsSay) {
+    Ref<InfoLike> w = fw::MakeRef<InfoLike>();
+    w->Constructor();
+    const t::WindowFacts f = t::Inspect(*w);
+    EXPECT_TRUE(f.dialog && f.minimizeButton && f.closeButton && f.fixedSize);
+    EXPECT_FALSE(f.maximizeButton);
+    EXPECT_EQ(f.contentWidth, 425);
+    EXPECT_EQ(f.contentHeight, 442);
+    const t::ControlFacts well = t::Inspect(*w->ControlNamed<fw::ImageWell>("ImageWell1"));
+    EXPECT_EQ(well.rect.x, 0);
+    EXPECT_EQ(well.rect.width, 425);
+    EXPECT_EQ(well.rect.height, 290);
+    const t::ControlFacts copyright = t::Inspect(*w->ControlNamed<fw::StaticText>("StaticText2"));
+    EXPECT_EQ(copyright.text, "(C) 2026  a b");
+    EXPECT_EQ(copyright.alignment, 1);
+    EXPECT_TRUE(copyright.defaultFont);
+    const t::ControlFacts ok = t::Inspect(*w->ControlNamed<fw::PushButton>("PushButton1"));
+    EXPECT_EQ(ok.text, "OK");
+    EXPECT_TRUE(ok.defaultButton && ok.enabled);
+    EXPECT_EQ(ok.rect.y, 400);
 }
 
 TEST(References, SelfAssignmentMovesAndCasts) {
