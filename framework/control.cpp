@@ -381,8 +381,10 @@ void ControlPeer::ApplyFont() {
     QFont f = QApplication::font(widget_);
     if (!font.family.empty() && font.family != "System")
         f.setFamilies({ToQString(font.family)});
+    // Text sizes are pixels, as the windows were laid out: a size 12 fits its 21-pixel label at any screen
+    // resolution, where points would grow with the screen's dots per inch and cut the captions.
     if (font.size > 0)
-        f.setPointSize(font.size);
+        f.setPixelSize(font.size);
     f.setBold(font.bold);
     f.setItalic(font.italic);
     f.setUnderline(font.underline);

@@ -303,7 +303,7 @@ ControlFacts Inspect(RectControl& control) {
     f.toolTip = detail::FromQString(w.toolTip());
     const QFont font = w.font();
     f.fontFamily = detail::FromQString(font.family());
-    f.fontPointSize = font.pointSize();
+    f.fontPixelSize = font.pixelSize();
     f.defaultFont = font == QApplication::font(&w);
     f.bold = font.bold();
     f.italic = font.italic();

@@ -97,7 +97,7 @@ struct ControlFacts {
     std::string text;         // label, field, button caption or frame title as shown
     std::string toolTip;
     std::string fontFamily;
-    int fontPointSize = 0;
+    int fontPixelSize = 0; // -1 when the font's size is in points
     bool defaultFont = false; // the platform's font for the widget's class
     bool bold = false;
     bool italic = false;

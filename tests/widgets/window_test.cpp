@@ -155,14 +155,14 @@ TEST_F(WindowTest, BackColorShowsOnlyWithHasBackColor) {
 TEST_F(WindowTest, FontsAlignmentAndFlagsFromTheStrings) {
     Ref<MainLike> w = OpenMainLike();
     const t::ControlFacts label = t::Inspect(*w->ControlNamed<fw::StaticText>("StaticText1"));
-    EXPECT_EQ(label.fontPointSize, 12);
+    EXPECT_EQ(label.fontPixelSize, 12);
     EXPECT_FALSE(label.bold || label.italic || label.underline);
     EXPECT_EQ(label.alignment, 0);
     EXPECT_EQ(label.text, "Matricola Azienda"); // the label set before the string stays
     EXPECT_FALSE(label.takesTabFocus);
 
     const t::ControlFacts result = t::Inspect(*w->ControlNamed<fw::StaticText>("StaticText2"));
-    EXPECT_EQ(result.fontPointSize, 18);
+    EXPECT_EQ(result.fontPixelSize, 18);
     EXPECT_EQ(result.alignment, 1);
     EXPECT_EQ(result.text, "");
 
