@@ -1,0 +1,271 @@
+// The check-code window built by the framework against the same window written directly in Qt, in one run:
+// building it up to its first painted frame, and one press of its button (result text, list refill, sort).
+// Peak memory of each side is measured in a child process of its own, as a process's peak only grows.
+//
+//   bench_mainwindow                 both timings, the ratios and the peak memory of both sides
+//   bench_mainwindow --peak=fw|qt    (internal) one side in this process, its peak RSS printed in KiB
+#include "app/localize.h"
+#include "direct_qt_window.h"
+#include "framework/runtime.h"
+#include "mainwindow/finestra1.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// The number with the longest office list (twenty rows).
+constexpr const char* kNumber = "70123456";
+
+// Counts paint events anywhere in the application.
+class PaintWatch : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+PaintWatch* g_watch = nullptr;
+
+// Runs events until at least one paint happened: the first frame (or the repaint after a change) is done
+// when processEvents returns, since the widgets of one frame are painted in one go.
+void WaitForPaint() {
+    const int before = g_watch->paints;
+    QElapsedTimer guard;
+    guard.start();
+    while (g_watch->paints == before) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (guard.elapsed() > 5000) {
+            std::fprintf(stderr, "bench_mainwindow: no paint within 5 s\n");
+            std::exit(2);
+        }
+    }
+}
+
+void DrainDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+DirectQtTexts Texts() {
+    auto q = [](const fw::Text& t) { return QString::fromStdString(t); };
+    return DirectQtTexts{q(Localize::nomefin()),     q(Localize::matrAzi()),      q(Localize::calcCCodice()),
+                         q(Localize::contrmatazi()), q(Localize::sediinpscorr()), q(Localize::Arch()),
+                         q(Localize::About()),       q(Localize::Esci()),         q(Localize::Compos()),
+                         q(Localize::Annulla()),     q(Localize::Taglia()),       q(Localize::Copia()),
+                         q(Localize::Incolla()),     q(Localize::Cancella())};
+}
+
+using Clock = std::chrono::steady_clock;
+
+void BM_Build_Framework(benchmark::State& state) {
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        fw::Ref<Finestra1> w = implicit::Finestra1();
+        WaitForPaint();
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        w->Close();
+        w = nullptr;
+        DrainDeletes();
+    }
+}
+
+void BM_Build_DirectQt(benchmark::State& state) {
+    const DirectQtTexts texts = Texts();
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        auto* w = new DirectQtWindow(texts);
+        w->show();
+        WaitForPaint();
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        delete w;
+        DrainDeletes();
+    }
+}
+
+void BM_Press_Framework(benchmark::State& state) {
+    fw::Ref<Finestra1> w = implicit::Finestra1();
+    WaitForPaint();
+    w->EditField1()->SetText(kNumber);
+    w->PushButton1()->SetEnabled(true);
+    const bool withPaint = state.range(0) != 0;
+    for (auto _ : state) {
+        w->PushButton1()->Push();
+        if (withPaint)
+            WaitForPaint();
+    }
+    if (w->ARListBox1()->ListCount() != 20)
+        state.SkipWithError("the press did not fill the list");
+    w->Close();
+    w = nullptr;
+    DrainDeletes();
+}
+
+void BM_Press_DirectQt(benchmark::State& state) {
+    auto w = std::make_unique<DirectQtWindow>(Texts());
+    w->show();
+    WaitForPaint();
+    w->Field()->setText(kNumber);
+    const bool withPaint = state.range(0) != 0;
+    for (auto _ : state) {
+        w->Button()->click();
+        if (withPaint)
+            WaitForPaint();
+    }
+    w.reset();
+    DrainDeletes();
+}
+
+BENCHMARK(BM_Build_Framework)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_Build_DirectQt)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_Press_Framework)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+BENCHMARK(BM_Press_DirectQt)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+
+// Keeps each run's time so the pairs can be set side by side at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> times;
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs)
+            if (r.run_type == Run::RT_Iteration && !r.error_occurred)
+                times[r.benchmark_name()] = r.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+long PeakOfChild(const char* self, const char* side) {
+    int fds[2];
+    if (pipe(fds) != 0)
+        return -1;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(fds[1], STDOUT_FILENO);
+        close(fds[0]);
+        execl(self, self, side, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    char buf[64] = {};
+    const ssize_t n = read(fds[0], buf, sizeof buf - 1);
+    close(fds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (n <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return -1;
+    return std::strtol(buf, nullptr, 10);
+}
+
+long PeakRssKiB() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+// One side alone: the window built and painted once, as a user sees it at start.
+int PeakRun(bool framework) {
+    if (framework) {
+        fw::RuntimeInit();
+        fw::RuntimeInitExternalClasses();
+        PaintWatch watch;
+        g_watch = &watch;
+        qApp->installEventFilter(&watch);
+        fw::Ref<Finestra1> w = implicit::Finestra1();
+        WaitForPaint();
+        std::printf("%ld\n", PeakRssKiB());
+        std::fflush(stdout);
+        std::_Exit(0); // measured; tearing down is not part of it
+    }
+    int argc = 1;
+    char name[] = "bench_mainwindow";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    PaintWatch watch;
+    g_watch = &watch;
+    app.installEventFilter(&watch);
+    // The same texts as the framework's window shows (their Italian defaults).
+    DirectQtTexts t{"Morvalit DL",
+                    "Matricola Azienda",
+                    "Calcola Contro Codice",
+                    "Controllo Matricola Azienda",
+                    "Sedi INPS corrispondenti",
+                    "Archivio",
+                    "Info su Morvalit",
+                    "Esci",
+                    "Composizione",
+                    "Annulla",
+                    "Taglia",
+                    "Copia",
+                    "Incolla",
+                    "Cancella"};
+    DirectQtWindow w(t);
+    w.show();
+    WaitForPaint();
+    std::printf("%ld\n", PeakRssKiB());
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (argc == 2 && std::strncmp(argv[1], "--peak=", 7) == 0)
+        return PeakRun(std::strcmp(argv[1] + 7, "fw") == 0);
+
+    fw::RuntimeInit();
+    fw::RuntimeInitExternalClasses();
+    PaintWatch watch;
+    g_watch = &watch;
+    qApp->installEventFilter(&watch);
+
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    // Runs are named after their function and argument, then the run's options ("/min_time:...").
+    auto timeOf = [&](const std::string& prefix) {
+        for (const auto& [name, time] : reporter.times)
+            if (name == prefix || name.rfind(prefix + "/", 0) == 0)
+                return time;
+        return -1.0;
+    };
+    auto ratio = [&](const char* what, const std::string& ours, const std::string& theirs) {
+        const double a = timeOf(ours);
+        const double b = timeOf(theirs);
+        if (a > 0 && b > 0)
+            std::printf("  %-28s %.3fx\n", what, a / b);
+    };
+    std::printf("\nframework / direct Qt (goal: at most 1.15x-1.2x)\n");
+    ratio("build + first frame", "BM_Build_Framework", "BM_Build_DirectQt");
+    ratio("press", "BM_Press_Framework/0", "BM_Press_DirectQt/0");
+    ratio("press + repaint", "BM_Press_Framework/1", "BM_Press_DirectQt/1");
+
+    const long fwPeak = PeakOfChild(argv[0], "--peak=fw");
+    const long qtPeak = PeakOfChild(argv[0], "--peak=qt");
+    std::printf("\npeak RSS up to the first frame: framework %ld KiB, direct Qt %ld KiB, difference %ld KiB "
+                "(goal: at most 2048)\n",
+                fwPeak, qtPeak, fwPeak - qtPeak);
+    benchmark::Shutdown();
+    return fwPeak < 0 || qtPeak < 0 ? 1 : 0;
+}

@@ -1,0 +1,96 @@
+#include "framework/testing/driver_mainwin.h"
+
+#include "framework/qt/control_peer.h"
+#include "framework/runtime.h"
+#include "framework/testing/driver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QMenu>
+#include <QTimer>
+
+namespace fw::testing {
+
+namespace {
+
+std::vector<std::string> CaptionsOf(const QMenu& menu) {
+    std::vector<std::string> captions;
+    for (const QAction* a : menu.actions())
+        captions.push_back(a->isSeparator() ? std::string("-") : a->text().toStdString());
+    return captions;
+}
+
+} // namespace
+
+Image Grab(RectControl& control) {
+    QWidget* w = control.Peer().Widget();
+    if (!w)
+        throw NilObjectException(control.Describe() + " has no widget: its window is gone");
+    const QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    Image out;
+    out.width = image.width();
+    out.height = image.height();
+    out.pixels.reserve(static_cast<std::size_t>(out.width) * out.height);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            out.pixels.push_back(Color{static_cast<std::uint8_t>(qRed(line[x])),
+                                       static_cast<std::uint8_t>(qGreen(line[x])),
+                                       static_cast<std::uint8_t>(qBlue(line[x]))});
+    }
+    return out;
+}
+
+std::vector<std::string> PopUpCaptionsOf(const std::function<void()>& action) {
+    std::vector<std::string> captions;
+    auto readAndClose = [&captions]() -> bool {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return false;
+        captions = CaptionsOf(*menu);
+        menu->close();
+        return true;
+    };
+    // A menu shown with exec() blocks the action: this timer reads it from the menu's own loop.
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (readAndClose())
+            poll.stop();
+    });
+    poll.start();
+    action();
+    poll.stop();
+    if (captions.empty()) {
+        // A menu that does not block is open by now, or opens once the click's events are through.
+        ProcessEvents();
+        readAndClose();
+    }
+    ProcessEvents();
+    return captions;
+}
+
+bool PopUpShown() {
+    return QApplication::activePopupWidget() != nullptr;
+}
+
+std::int32_t RunAndCloseAsUser(Window& window, int timeoutMs) {
+    ResetRunState();
+    Ref<Window> keep(&window);
+    QTimer::singleShot(0, [keep] { CloseAsUser(*keep); });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { Quit(-1); });
+    guard.start(timeoutMs);
+    RuntimeRun();
+    guard.stop();
+    const std::int32_t status = RuntimeExit();
+    // RuntimeExit let the system object go: start it again for the tests that follow.
+    RuntimeInit();
+    ResetRunState();
+    ProcessEvents();
+    return status;
+}
+
+} // namespace fw::testing
