@@ -146,6 +146,20 @@ TEST_F(EditCommands, ApplicationHandlerTakesTheCommandOver) {
     EXPECT_EQ(fw::testing::ClipboardText(), "12") << "not handled: the layer's own copy runs";
 }
 
+TEST_F(EditCommands, ShortcutsInAFocusedFieldActOnceNotTwice) {
+    // The field and the menu item both know Ctrl+V: only one of them may paste.
+    window.SetFieldText(0, "");
+    fw::testing::SetClipboardText("99");
+    window.Press("Ctrl+V");
+    EXPECT_EQ(window.FieldText(0), "99");
+    window.SelectInField(0, 0, 1);
+    window.Press("Ctrl+X");
+    EXPECT_EQ(window.FieldText(0), "9");
+    EXPECT_EQ(fw::testing::ClipboardText(), "9");
+    window.Press("Ctrl+Z");
+    EXPECT_EQ(window.FieldText(0), "99");
+}
+
 TEST_F(EditCommands, PickedFromAPopUpTheCommandActsOnTheFieldThatHadFocus) {
     window.SelectInField(0, 0, 3);
     fw::testing::CloseActivePopUpSoon("EditCopy");

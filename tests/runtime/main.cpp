@@ -109,12 +109,13 @@ int Scenario(const std::string& name, int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0); // offscreen unless a platform is asked for
     const std::string child = ArgValue(argc, argv, "--child");
     if (!child.empty())
         return Scenario(child, argc, argv);
 
     fw::RuntimeInit();
+    fw::testing::SuppressErrorDialogs(true); // on a display, a report's message box would wait for a click
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new ResetRuntime);
     return RUN_ALL_TESTS();

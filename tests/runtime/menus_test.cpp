@@ -150,17 +150,6 @@ TEST(MenuBarWidget, ShortcutFiresOncePerPressInTheActiveWindowOnly) {
     EXPECT_EQ(item->actions, 2) << "without the command key it is just a key";
 }
 
-TEST(MenuBarWidget, DisabledItemIgnoresItsShortcut) {
-    Ref<fw::MenuBar> bar = ProgramLikeBar();
-    Ref<CountingItem> item = NewItem<CountingItem>("FileCount", "Count", "Cmd+K");
-    bar->Child("FileMenu")->Append(item);
-    fw::testing::MenuWindow window(*bar);
-    ASSERT_TRUE(window.Activate());
-    item->SetEnabled(false);
-    window.Press("Ctrl+K");
-    EXPECT_EQ(item->actions, 0);
-}
-
 TEST(MenuBarWidget, QuitShortcutEndsTheRunningLoopWithCodeZero) {
     Ref<fw::MenuBar> bar = ProgramLikeBar();
     fw::testing::MenuWindow window(*bar);

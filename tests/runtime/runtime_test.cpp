@@ -229,10 +229,6 @@ TEST(AppObject, RegisteredObjectIsHeldAndReturned) {
     EXPECT_EQ(fw::RefCast<CountingApp>(fw::GetAppObject()).Get(), raw);
 }
 
-TEST(AppObject, ShortVersionIsTheBuildsVersion) {
-    EXPECT_FALSE(fw::MakeRef<CountingApp>()->ShortVersion().empty());
-}
-
 // --- Module release ---------------------------------------------------------------------------------------
 
 std::string releaseLog;

@@ -38,14 +38,6 @@ TEST(LocalizedText, KeysKeepTheirLetterCase) {
     EXPECT_EQ(Read("localize.matrAzi", "Matricola Azienda"), "Matricola Azienda");
 }
 
-TEST(LocalizedText, ClearTranslationsBringsEveryDefaultBack) {
-    fw::SetTranslation("Localize.Arch", "File");
-    fw::SetTranslation("Localize.Compos", "Edit");
-    fw::ClearTranslations();
-    EXPECT_EQ(Read("Localize.Arch", "Archivio"), "Archivio");
-    EXPECT_EQ(Read("Localize.Compos", "Composizione"), "Composizione");
-}
-
 TEST(SystemObject, IsOneSharedObjectUntilTheRuntimeEnds) {
     ASSERT_TRUE(fw::System());
     EXPECT_EQ(fw::System(), fw::System());
