@@ -158,8 +158,10 @@ fw::Text MenuItem::Text() const {
 void MenuItem::SetText(const fw::Text& v) {
     peer_->text = v;
     QAction& action = peer_->Action();
-    action.setSeparator(v == "-");
-    action.setText(detail::Shown(v));
+    const bool separator = v == "-";
+    action.setSeparator(separator);
+    // A separator with text is drawn as a labelled section by some styles: the line alone is wanted.
+    action.setText(separator ? QString() : detail::Shown(v));
     if (peer_->HasMenu())
         peer_->Menu().setTitle(detail::Shown(v));
 }

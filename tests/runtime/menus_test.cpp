@@ -78,6 +78,8 @@ TEST(MenuText, DashMakesASeparatorAndAmpersandsShowAsWritten) {
     EXPECT_EQ(fw::testing::ShownText(*item), "Cut && Paste") << "Qt would take a single & as a mnemonic";
     item->SetText("-");
     EXPECT_TRUE(fw::testing::ShowsAsSeparator(*item));
+    EXPECT_EQ(fw::testing::ShownText(*item), "") << "a labelled separator shows its dash beside the line";
+    EXPECT_EQ(item->Text(), "-");
     item->SetText("Back");
     EXPECT_FALSE(fw::testing::ShowsAsSeparator(*item));
 }
