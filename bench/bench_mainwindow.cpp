@@ -30,6 +30,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -147,25 +148,45 @@ void BM_Press_DirectQt(benchmark::State& state) {
     DrainDeletes();
 }
 
-BENCHMARK(BM_Build_Framework)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_Build_DirectQt)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_Press_Framework)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+BENCHMARK(BM_Build_Framework)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(0.5)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Build_DirectQt)
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(0.5)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Press_Framework)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(0.3)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_Press_DirectQt)
     ->Args({0, 0})
     ->Args({0, 1})
     ->Args({1, 0})
     ->Args({1, 1})
     ->Unit(benchmark::kMicrosecond)
-    ->MinTime(1.0);
+    ->MinTime(0.3)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
-// Keeps each run's time so the pairs can be set side by side at the end.
+// Keeps each benchmark's median time so the pairs can be set side by side at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> times;
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration && !r.error_occurred)
-                times[r.benchmark_name()] = r.GetAdjustedRealTime();
+            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median" && !r.error_occurred)
+                times[r.run_name.str()] = r.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);
     }
 };
@@ -255,7 +276,12 @@ int main(int argc, char** argv) {
     g_watch = &watch;
     qApp->installEventFilter(&watch);
 
-    benchmark::Initialize(&argc, argv);
+    // Repetitions of the two sides interleave, so that a busy machine weighs on both alike.
+    std::vector<char*> args(argv, argv + argc);
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    args.insert(args.begin() + 1, interleave);
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
