@@ -35,8 +35,8 @@ public:
     void InstallInstanceEventHandler(std::string_view event, Delegate handler);
     bool HasHandler(std::string_view event) const noexcept;
 
-    // Raise an event: the bound handler runs with this control and its window kept alive. Without a handler
-    // a Boolean event answers False.
+    // Raise an event: the bound handler runs with this control and its window kept alive, and with this
+    // control as CurrentEventSender(). Without a handler a Boolean event answers False.
     void RaiseEvent(std::string_view event);
     bool RaiseEvent(std::string_view event, std::int32_t a);
     bool RaiseEvent(std::string_view event, std::int32_t a, std::int32_t b);
@@ -111,5 +111,8 @@ protected:
 private:
     std::unique_ptr<detail::ControlPeer> peer_;
 };
+
+// The control whose event handler is running (the innermost one), or nil outside control events.
+Ref<Control> CurrentEventSender();
 
 } // namespace fw

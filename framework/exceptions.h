@@ -34,4 +34,11 @@ public:
     const char* Kind() const noexcept override { return "UnsupportedFormatException"; }
 };
 
+// An index or a value outside the range that an operation takes (a row, a column, a count).
+class OutOfBoundsException : public RuntimeException {
+public:
+    using RuntimeException::RuntimeException;
+    const char* Kind() const noexcept override { return "OutOfBoundsException"; }
+};
+
 } // namespace fw

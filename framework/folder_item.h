@@ -11,6 +11,8 @@ namespace fw {
 // A file or folder on disk, existing or not.
 class FolderItem : public Object {
 public:
+    // path is made absolute (against the working folder) and normalised; an empty path raises
+    // InvalidArgumentException.
     explicit FolderItem(fw::Text path);
 
     const fw::Text& NativePath() const noexcept { return path_; }

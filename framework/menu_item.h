@@ -34,6 +34,8 @@ public:
     // "Cmd+Q" and the like: Cmd is the platform's command key (Ctrl on Linux and Windows); empty: none.
     fw::Text KeyboardShortcut() const;
     void SetKeyboardShortcut(const fw::Text& v);
+    // Kept as set. Items are enabled unless SetEnabled(false); the layer's own Edit commands follow whether
+    // they can act, whatever the flag says.
     bool AutoEnable() const noexcept { return autoEnable_; }
     void SetAutoEnable(bool v) { autoEnable_ = v; }
     bool Enabled() const;
@@ -72,11 +74,15 @@ private:
 class MenuBar : public MenuItem {};
 
 // The class of the About item (placed as the platform expects an about item).
-class AppleMenuItem : public MenuItem {};
+class AppleMenuItem : public MenuItem {
+public:
+    AppleMenuItem();
+};
 
 // An item whose own Action asks the framework to quit.
 class QuitMenuItem : public MenuItem {
 public:
+    QuitMenuItem();
     bool Event_Action() override;
 };
 

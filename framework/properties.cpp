@@ -42,9 +42,7 @@ std::string Printable(std::string_view bytes) {
 }
 
 std::uint32_t ReadBigEndian32(std::string_view bytes, std::size_t at) noexcept {
-    auto b = [&](std::size_t i) {
-        return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i]));
-    };
+    auto b = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])); };
     return (b(0) << 24) | (b(1) << 16) | (b(2) << 8) | b(3);
 }
 
@@ -90,9 +88,7 @@ Color RGB(std::int32_t red, std::int32_t green, std::int32_t blue) noexcept {
     return Color{clamp(red), clamp(green), clamp(blue)};
 }
 
-PropertyType TypeOf(const PropertyValue& value) noexcept {
-    return static_cast<PropertyType>(value.index());
-}
+PropertyType TypeOf(const PropertyValue& value) noexcept { return static_cast<PropertyType>(value.index()); }
 
 const PropertyDecl* FindProperty(const ClassInfo& cls, std::string_view name) noexcept {
     for (const ClassInfo* c = &cls; c; c = c->parent)
@@ -174,9 +170,8 @@ std::vector<PropertyEntry> ReadPropertyString(const ClassInfo& cls, std::string_
             break;
         }
         case PropertyType::Color:
-            entry.value =
-                Color{static_cast<std::uint8_t>(bytes[pos]), static_cast<std::uint8_t>(bytes[pos + 1]),
-                      static_cast<std::uint8_t>(bytes[pos + 2])};
+            entry.value = Color{static_cast<std::uint8_t>(bytes[pos]), static_cast<std::uint8_t>(bytes[pos + 1]),
+                                static_cast<std::uint8_t>(bytes[pos + 2])};
             pos += 3;
             break;
         case PropertyType::String: {
@@ -196,33 +191,40 @@ std::vector<PropertyEntry> ReadPropertyString(const ClassInfo& cls, std::string_
 }
 
 void RuntimeMassPropertySetter(Object& target, std::string_view bytes) {
-    const std::vector<PropertyEntry> entries =
-        ReadPropertyString(target.GetClass(), bytes, target.Describe());
+    const std::vector<PropertyEntry> entries = ReadPropertyString(target.GetClass(), bytes, target.Describe());
+    // A setter may still refuse its value (a parent that does not exist, a count out of range): the entries
+    // set before it are set back, so a refused string changes nothing, and the setter's exception passes on.
+    std::vector<PropertyValue> before;
+    before.reserve(entries.size());
     for (const PropertyEntry& e : entries)
-        e.decl->set(target, *e.decl, e.value);
+        before.push_back(e.decl->get(target, *e.decl));
+    std::size_t applied = 0;
+    try {
+        for (; applied < entries.size(); ++applied)
+            entries[applied].decl->set(target, *entries[applied].decl, entries[applied].value);
+    } catch (...) {
+        while (applied-- > 0)
+            entries[applied].decl->set(target, *entries[applied].decl, before[applied]);
+        throw;
+    }
 }
 
-void SetProperties(Object& target, std::string_view bytes) {
-    RuntimeMassPropertySetter(target, bytes);
-}
+void SetProperties(Object& target, std::string_view bytes) { RuntimeMassPropertySetter(target, bytes); }
 
 PropertyValue GetProperty(const Object& target, std::string_view name) {
     const PropertyDecl* decl = FindProperty(target.GetClass(), name);
     if (!decl)
-        throw InvalidArgumentException(target.Describe() + " declares no property '" + std::string(name) +
-                                       "'");
+        throw InvalidArgumentException(target.Describe() + " declares no property '" + std::string(name) + "'");
     return decl->get(target, *decl);
 }
 
 void SetProperty(Object& target, std::string_view name, const PropertyValue& value) {
     const PropertyDecl* decl = FindProperty(target.GetClass(), name);
     if (!decl)
-        throw InvalidArgumentException(target.Describe() + " declares no property '" + std::string(name) +
-                                       "'");
+        throw InvalidArgumentException(target.Describe() + " declares no property '" + std::string(name) + "'");
     if (TypeOf(value) != decl->type)
         throw InvalidArgumentException(target.Describe() + " property '" + std::string(decl->name) + "' is " +
-                                       PropertyTypeName(decl->type) + ", not " +
-                                       PropertyTypeName(TypeOf(value)));
+                                       PropertyTypeName(decl->type) + ", not " + PropertyTypeName(TypeOf(value)));
     decl->set(target, *decl, value);
 }
 

@@ -162,7 +162,8 @@ std::vector<PropertyEntry> ReadPropertyString(const ClassInfo& cls, std::string_
                                               std::string_view targetName);
 
 // The mass property setter: checks the whole string first, so a refused string changes nothing, then
-// applies every entry in order through the property's own setter.
+// applies every entry in order through the property's own setter. When a setter refuses its value, the
+// entries applied before it are set back to what they were and the setter's exception passes on.
 void RuntimeMassPropertySetter(Object& target, std::string_view bytes);
 // What windows call to apply their design-time property strings.
 void SetProperties(Object& target, std::string_view bytes);

@@ -22,9 +22,11 @@ void RuntimeRegisterAppObject(const Ref<Application>& obj);
 // The registered application object, or nil.
 Ref<Application> GetAppObject();
 
-// The event loop; returns when the application quits. An exception a handler lets out leaves it.
+// The event loop; returns when the application quits. An exception that a handler lets out ends the loop
+// and leaves RuntimeRun; one that a handler lets out while no loop runs is reported (UnhandledException).
 void RuntimeRun();
-// Asks the event loop to end; code becomes the exit status.
+// Asks the event loop to end; code becomes the exit status. Asked before the loop runs, the next RuntimeRun
+// returns at once.
 void Quit(std::int32_t code = 0);
 
 // Reports an exception once: to standard error with its kind and message, and where a display is there,
@@ -38,7 +40,10 @@ std::int32_t RuntimeExit();
 
 namespace detail {
 bool TakeCreationFailure() noexcept;
-}
+// Adds a module list of the layer (such as the window lists) for RuntimeReleaseModules to release. Hooks run
+// in the order they were added, each once per call; adding the same hook again keeps one.
+void AddModuleRelease(void (*release)());
+} // namespace detail
 
 // Creation of a new object of a class: nil when no object can be had.
 template <class T>
@@ -52,6 +57,13 @@ Ref<T> RuntimeNewObject() {
 namespace testing {
 // The next count object creations through RuntimeNewObject give nil.
 void FailObjectCreations(int count);
+// Forgets a pending quit, its code, a reported failure, the application object and pending creation failures,
+// so that one test process can run the loop many times.
+void ResetRunState();
+// Keeps UnhandledException from showing its message box on a display (it never shows one offscreen).
+void SuppressErrorDialogs(bool suppress);
+// Whether UnhandledException reported something since the last ResetRunState.
+bool FailureReported();
 } // namespace testing
 
 } // namespace fw

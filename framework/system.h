@@ -21,8 +21,10 @@ Ref<SystemClass> System();
 fw::Text SystemGetLocalizedString(const SystemClass& system, std::string_view key,
                                   std::string_view defaultText);
 
-// Translations for the user's language. The runtime loads them from the bundle's Resources folder at start;
-// these calls supply or withdraw one directly.
+// Translations for the user's language. At its first start the runtime reads them from the bundle's Resources
+// folder: the file Localizable_<language>.txt for the first of the user's languages that has one ("de_CH",
+// then "de"), UTF-8 lines "key=text" ('#' starts a comment line). These calls supply or withdraw one
+// directly.
 void SetTranslation(std::string_view key, std::string_view text);
 void RemoveTranslation(std::string_view key);
 void ClearTranslations();

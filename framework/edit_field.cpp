@@ -1,0 +1,337 @@
+#include "framework/edit_field.h"
+
+#include "framework/qt/control_peer.h"
+
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QRegularExpressionValidator>
+
+#include <algorithm>
+#include <string>
+
+namespace fw {
+
+namespace {
+
+bool contextualClick = false;
+
+class ContextualScope {
+public:
+    explicit ContextualScope(bool contextual) : previous_(std::exchange(contextualClick, contextual)) {}
+    ~ContextualScope() { contextualClick = previous_; }
+    ContextualScope(const ContextualScope&) = delete;
+    ContextualScope& operator=(const ContextualScope&) = delete;
+
+private:
+    bool previous_;
+};
+
+class FieldWidget : public detail::PeerWidget<QLineEdit> {
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (!peer) {
+            QLineEdit::mousePressEvent(event);
+            return;
+        }
+        bool contextual = event->button() == Qt::RightButton;
+#ifdef Q_OS_MACOS
+        // The Control key reads as Meta on macOS: Ctrl-click is the one-button contextual click.
+        contextual =
+            contextual || (event->button() == Qt::LeftButton && (event->modifiers() & Qt::MetaModifier));
+#endif
+        const QPoint at = event->position().toPoint();
+        detail::ControlPeer* p = peer;
+        const bool handled = detail::FromQt([&] {
+            ContextualScope scope(contextual);
+            return p->Owner().RaiseEvent("MouseDown", at.x(), at.y()); // may release the control
+        });
+        if (handled) {
+            event->accept();
+            return;
+        }
+        QLineEdit::mousePressEvent(event);
+    }
+
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        // A field whose presses go to a handler shows no menu of its own: the handler decides.
+        if (peer && peer->Owner().HasHandler("MouseDown")) {
+            event->accept();
+            return;
+        }
+        QLineEdit::contextMenuEvent(event);
+    }
+};
+
+class EditFieldPeer : public detail::ControlPeer {
+public:
+    explicit EditFieldPeer(EditField& owner) : ControlPeer(owner, new FieldWidget()) {
+        static_cast<FieldWidget*>(Field())->peer = this;
+        QObject::connect(Field(), &QLineEdit::textChanged, Context(),
+                         [this](const QString& t) { detail::FromQt([&] { OnChanged(t); }); });
+    }
+    ~EditFieldPeer() override {
+        if (QLineEdit* f = Field())
+            static_cast<FieldWidget*>(f)->peer = nullptr;
+    }
+
+    QLineEdit* Field() const { return static_cast<QLineEdit*>(Widget()); }
+
+    // "TextChange" only when the text really differs from what the field last held.
+    void OnChanged(const QString& now) {
+        fw::Text t = detail::FromQString(now);
+        if (t == text)
+            return;
+        text = std::move(t);
+        Owner().RaiseEvent("TextChange");
+    }
+
+    int MaxLength() const {
+        int most = limit > 0 ? limit : 32767;
+        if (!mask.empty())
+            most = std::min(most, static_cast<int>(mask.size()));
+        return most;
+    }
+
+    void ApplyLimits() {
+        QLineEdit* f = Field();
+        if (!f)
+            return;
+        if (mask.empty()) {
+            f->setValidator(nullptr);
+        } else {
+            // One ASCII digit per position: Qt's input masks admit other scripts' digits and placeholders.
+            const QString pattern = QStringLiteral("[0-9]{0,%1}").arg(mask.size());
+            f->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), f));
+        }
+        f->setMaxLength(MaxLength());
+    }
+
+    bool Admits(const fw::Text& t) const {
+        if (static_cast<long long>(detail::ToQString(t).size()) > MaxLength())
+            return false;
+        return mask.empty() || std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    }
+
+    void ApplyAlignment() {
+        if (QLineEdit* f = Field())
+            f->setAlignment((alignment == 2   ? Qt::AlignHCenter
+                             : alignment == 3 ? Qt::AlignRight
+                                              : Qt::AlignLeft) |
+                            Qt::AlignVCenter);
+    }
+
+    void ApplyColors() {
+        if (QLineEdit* f = Field()) {
+            QPalette pal = f->palette();
+            if (textColorSet)
+                pal.setColor(QPalette::Text, detail::ToQColor(textColor));
+            if (backColorSet)
+                pal.setColor(QPalette::Base, detail::ToQColor(backColor));
+            f->setPalette(pal);
+        }
+    }
+
+    fw::Text text;
+    fw::Text mask;
+    std::int32_t limit = 0;
+    std::int32_t alignment = 0;
+    bool readOnly = false;
+    bool password = false;
+    bool border = true;
+    Color textColor{0, 0, 0};
+    Color backColor{255, 255, 255};
+    bool textColorSet = false;
+    bool backColorSet = false;
+};
+
+EditFieldPeer& P(const EditField& c) {
+    return detail::PeerOf<EditFieldPeer>(c);
+}
+
+const PropertyDecl kProperties[] = {
+    MORVALIT_FONT_PROPERTIES(EditField),
+    Declare<&EditField::LimitText, &EditField::SetLimitText>("LimitText"),
+    Declare<&EditField::Alignment, &EditField::SetAlignment>("Alignment"),
+    Declare<&EditField::Border, &EditField::SetBorder>("Border"),
+    DeclareStored<EditField>("MultiLine", PropertyType::Boolean),
+    DeclareStored<EditField>("ScrollBarHorizontal", PropertyType::Boolean),
+    DeclareStored<EditField>("ScrollBarVertical", PropertyType::Boolean),
+    DeclareStored<EditField>("Styled", PropertyType::Boolean),
+    Declare<&EditField::Password, &EditField::SetPassword>("Password"),
+    DeclareStored<EditField>("UseFocusRing", PropertyType::Boolean),
+    Declare<&EditField::ReadOnly, &EditField::SetReadOnly>("ReadOnly"),
+    DeclareStored<EditField>("AcceptTabs", PropertyType::Boolean),
+    Declare<&EditField::TextColor, &EditField::SetTextColor>("TextColor"),
+    Declare<&EditField::BackColor, &EditField::SetBackColor>("BackColor"),
+    Declare<&EditField::Text, &EditField::SetText>("Text"),
+    DeclareStored<EditField>("Format", PropertyType::String),
+    Declare<&EditField::Mask, &EditField::SetMask>("Mask"),
+    DeclareStored<EditField>("DataSource", PropertyType::String),
+    DeclareStored<EditField>("DataField", PropertyType::String),
+};
+
+const EventDecl kEvents[] = {
+    {"TextChange", kSignatureNone},
+    {"MouseDown", kSignatureIntInt},
+};
+
+} // namespace
+
+const ClassInfo& EditField::Class() {
+    static const ClassInfo info{"EditField", &RectControl::Class(), kProperties, kEvents};
+    return info;
+}
+
+const ClassInfo& EditField::GetClass() const {
+    return Class();
+}
+
+std::unique_ptr<detail::ControlPeer> EditField::CreatePeer() {
+    return std::make_unique<EditFieldPeer>(*this);
+}
+
+fw::Text EditField::Text() const {
+    return P(*this).text;
+}
+
+void EditField::SetText(const fw::Text& v) {
+    EditFieldPeer& p = P(*this);
+    if (!p.Admits(v))
+        throw InvalidArgumentException(Describe() + " does not take the text '" + v + "' (mask '" + p.mask +
+                                       "', at most " + std::to_string(p.MaxLength()) + " characters)");
+    if (QLineEdit* f = p.Field())
+        detail::CallIntoQt([&] { f->setText(detail::ToQString(v)); }); // raises TextChange when it differs
+    else
+        p.text = v;
+}
+
+fw::Text EditField::Mask() const {
+    return P(*this).mask;
+}
+
+void EditField::SetMask(const fw::Text& v) {
+    const bool digits =
+        std::all_of(v.begin(), v.end(), [](char c) { return c == '9' || c == '0' || c == '#'; });
+    if (!digits)
+        throw UnsupportedFormatException(Describe() + ": mask '" + v +
+                                         "' is not made of digit positions (9, 0, #)");
+    EditFieldPeer& p = P(*this);
+    p.mask = v;
+    detail::CallIntoQt([&] { p.ApplyLimits(); });
+    if (!p.Admits(p.text))
+        SetText({});
+}
+
+std::int32_t EditField::LimitText() const {
+    return P(*this).limit;
+}
+
+void EditField::SetLimitText(std::int32_t v) {
+    EditFieldPeer& p = P(*this);
+    p.limit = v;
+    detail::CallIntoQt([&] { p.ApplyLimits(); }); // the widget cuts a longer text to the limit
+}
+
+bool EditField::ReadOnly() const {
+    return P(*this).readOnly;
+}
+
+void EditField::SetReadOnly(bool v) {
+    P(*this).readOnly = v;
+    if (QLineEdit* f = P(*this).Field())
+        f->setReadOnly(v);
+}
+
+bool EditField::Password() const {
+    return P(*this).password;
+}
+
+void EditField::SetPassword(bool v) {
+    P(*this).password = v;
+    if (QLineEdit* f = P(*this).Field())
+        f->setEchoMode(v ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+bool EditField::Border() const {
+    return P(*this).border;
+}
+
+void EditField::SetBorder(bool v) {
+    P(*this).border = v;
+    if (QLineEdit* f = P(*this).Field())
+        f->setFrame(v);
+}
+
+std::int32_t EditField::Alignment() const {
+    return P(*this).alignment;
+}
+
+void EditField::SetAlignment(std::int32_t v) {
+    P(*this).alignment = v;
+    P(*this).ApplyAlignment();
+}
+
+Color EditField::TextColor() const {
+    return P(*this).textColor;
+}
+
+void EditField::SetTextColor(Color v) {
+    P(*this).textColor = v;
+    P(*this).textColorSet = true;
+    P(*this).ApplyColors();
+}
+
+Color EditField::BackColor() const {
+    return P(*this).backColor;
+}
+
+void EditField::SetBackColor(Color v) {
+    P(*this).backColor = v;
+    P(*this).backColorSet = true;
+    P(*this).ApplyColors();
+}
+
+MORVALIT_FONT_ACCESSORS(EditField)
+
+bool EditField::CanUndo() const {
+    QLineEdit* f = P(*this).Field();
+    return f && f->isUndoAvailable();
+}
+
+bool EditField::HasSelection() const {
+    QLineEdit* f = P(*this).Field();
+    return f && f->hasSelectedText();
+}
+
+void EditField::Undo() {
+    if (QLineEdit* f = P(*this).Field())
+        detail::CallIntoQt([f] { f->undo(); });
+}
+
+void EditField::Cut() {
+    if (QLineEdit* f = P(*this).Field())
+        detail::CallIntoQt([f] { f->cut(); });
+}
+
+void EditField::Copy() {
+    if (QLineEdit* f = P(*this).Field())
+        detail::CallIntoQt([f] { f->copy(); });
+}
+
+void EditField::Paste() {
+    if (QLineEdit* f = P(*this).Field())
+        detail::CallIntoQt([f] { f->paste(); });
+}
+
+void EditField::Clear() {
+    QLineEdit* f = P(*this).Field();
+    if (f && f->hasSelectedText())
+        detail::CallIntoQt([f] { f->del(); });
+}
+
+bool IsContextualClick() {
+    return contextualClick;
+}
+
+} // namespace fw

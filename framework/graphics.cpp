@@ -1,0 +1,40 @@
+#include "framework/graphics.h"
+
+#include "framework/qt/control_peer.h"
+#include "framework/qt/graphics_peer.h"
+
+namespace fw {
+
+Graphics::Graphics(std::unique_ptr<detail::GraphicsPeer> peer) : peer_(std::move(peer)) {
+    if (!peer_)
+        throw NilObjectException("a Graphics needs a drawing context");
+}
+
+Graphics::~Graphics() = default;
+
+Color Graphics::ForeColor() const {
+    return peer_->foreColor;
+}
+
+void Graphics::SetForeColor(Color c) {
+    peer_->foreColor = c;
+}
+
+std::int32_t Graphics::Width() const {
+    return peer_->Size().width();
+}
+
+std::int32_t Graphics::Height() const {
+    return peer_->Size().height();
+}
+
+void Graphics::FillRect(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
+    QPainter* painter = peer_->Painter();
+    if (!painter)
+        throw NilObjectException("Graphics used after the paint it was lent for");
+    if (width <= 0 || height <= 0)
+        return;
+    painter->fillRect(QRect(x, y, width, height), detail::ToQColor(peer_->foreColor));
+}
+
+} // namespace fw

@@ -1,0 +1,187 @@
+#pragma once
+
+#include "framework/control.h"
+
+#include <QFont>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+#include <exception>
+#include <type_traits>
+
+namespace fw::detail {
+
+// The font properties that several control classes declare.
+struct FontSpec {
+    fw::Text family = "System";
+    std::int32_t size = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+// What a RectControl is on this platform: its widget and the values of its declared properties. The values
+// live here, not in the widget, so they read back exactly and outlive the widget (a window's widgets go
+// when the window closes, while a control may still be held).
+class ControlPeer {
+public:
+    ControlPeer(RectControl& owner, QWidget* widget);
+    virtual ~ControlPeer();
+    ControlPeer(const ControlPeer&) = delete;
+    ControlPeer& operator=(const ControlPeer&) = delete;
+
+    RectControl& Owner() const noexcept { return owner_; }
+    // Nil once the window's widgets are gone.
+    QWidget* Widget() const noexcept { return widget_.data(); }
+    // Receiver of the widget's signals: connections end with the peer.
+    QObject* Context() noexcept { return &context_; }
+
+    // The widget's parent: the window's content area or a group box's widget.
+    QWidget* Container() const noexcept { return container_.data(); }
+    void SetContainer(QWidget* container);
+
+    void ApplyGeometry();
+    void ApplyFont();
+    void ApplyFocusPolicy();
+
+    // Focus the class's widget takes when TabStop is True (labels and frames take none).
+    Qt::FocusPolicy tabFocus = Qt::StrongFocus;
+
+    QRect geometry{0, 0, 80, 22}; // window content coordinates
+    std::int32_t tabIndex = 0;
+    bool tabStop = true;
+    bool visible = true;
+    bool enabled = true;
+    fw::Text helpTag;
+    fw::Text initialParent;
+    FontSpec font;
+
+private:
+    RectControl& owner_;
+    QPointer<QWidget> widget_;
+    QPointer<QWidget> container_;
+    QObject context_;
+};
+
+// A widget class that calls back into its peer; the peer unhooks itself when it goes.
+template <class W>
+class PeerWidget : public W {
+public:
+    using W::W;
+    ControlPeer* peer = nullptr;
+};
+
+// Qt's widget and GUI libraries are built without exception support: an exception unwinding through their
+// frames skips their clean-up (a painter left active, a button left pressed). So our code that Qt calls runs
+// inside FromQt, which holds an exception instead of letting it into Qt; it is raised again as soon as
+// control is back in our code: at the end of the CallIntoQt that led into Qt, or, for calls that came from
+// the event loop, from the event loop right after the current event (the runtime's policy for escaping
+// exceptions).
+void HoldException(std::exception_ptr e) noexcept;
+void RethrowHeldException();
+
+class QtCallDepth {
+public:
+    QtCallDepth() noexcept;
+    ~QtCallDepth();
+    QtCallDepth(const QtCallDepth&) = delete;
+    QtCallDepth& operator=(const QtCallDepth&) = delete;
+};
+
+template <class F>
+void CallIntoQt(F&& f) {
+    {
+        QtCallDepth depth;
+        std::forward<F>(f)();
+    }
+    RethrowHeldException();
+}
+
+bool HoldsException() noexcept;
+
+// While an exception is held no further code of ours runs from Qt: it would not have run had the exception
+// unwound normally.
+template <class F, class R = std::invoke_result_t<F>>
+R FromQt(F&& f, R fallback = R()) noexcept {
+    if (HoldsException())
+        return fallback;
+    try {
+        return std::forward<F>(f)();
+    } catch (...) {
+        HoldException(std::current_exception());
+        return fallback;
+    }
+}
+
+template <class F>
+requires std::is_void_v<std::invoke_result_t<F>>
+void FromQt(F&& f) noexcept {
+    if (HoldsException())
+        return;
+    try {
+        std::forward<F>(f)();
+    } catch (...) {
+        HoldException(std::current_exception());
+    }
+}
+
+QString ToQString(const fw::Text& text);
+fw::Text FromQString(const QString& text);
+// Captions of buttons and frames: '&' shows as itself, not as a shortcut mark.
+QString EscapeMnemonics(const fw::Text& text);
+QColor ToQColor(Color c);
+Color FromQColor(const QColor& c);
+
+// The peer of a constructed control; NilObjectException naming the control when it was not constructed.
+template <class P = ControlPeer>
+P& PeerOf(const RectControl& control) {
+    return static_cast<P&>(control.Peer());
+}
+
+} // namespace fw::detail
+
+// The five font accessors that StaticText, EditField, PushButton, GroupBox and Listbox share.
+#define MORVALIT_FONT_ACCESSORS(C)                                                                           \
+    fw::Text C::TextFont() const {                                                                           \
+        return detail::PeerOf(*this).font.family;                                                            \
+    }                                                                                                        \
+    void C::SetTextFont(const fw::Text& v) {                                                                 \
+        detail::PeerOf(*this).font.family = v;                                                               \
+        detail::PeerOf(*this).ApplyFont();                                                                   \
+    }                                                                                                        \
+    std::int32_t C::TextSize() const {                                                                       \
+        return detail::PeerOf(*this).font.size;                                                              \
+    }                                                                                                        \
+    void C::SetTextSize(std::int32_t v) {                                                                    \
+        detail::PeerOf(*this).font.size = v;                                                                 \
+        detail::PeerOf(*this).ApplyFont();                                                                   \
+    }                                                                                                        \
+    bool C::Bold() const {                                                                                   \
+        return detail::PeerOf(*this).font.bold;                                                              \
+    }                                                                                                        \
+    void C::SetBold(bool v) {                                                                                \
+        detail::PeerOf(*this).font.bold = v;                                                                 \
+        detail::PeerOf(*this).ApplyFont();                                                                   \
+    }                                                                                                        \
+    bool C::Italic() const {                                                                                 \
+        return detail::PeerOf(*this).font.italic;                                                            \
+    }                                                                                                        \
+    void C::SetItalic(bool v) {                                                                              \
+        detail::PeerOf(*this).font.italic = v;                                                               \
+        detail::PeerOf(*this).ApplyFont();                                                                   \
+    }                                                                                                        \
+    bool C::Underline() const {                                                                              \
+        return detail::PeerOf(*this).font.underline;                                                         \
+    }                                                                                                        \
+    void C::SetUnderline(bool v) {                                                                           \
+        detail::PeerOf(*this).font.underline = v;                                                            \
+        detail::PeerOf(*this).ApplyFont();                                                                   \
+    }
+
+// Their declarations in a class's table of properties.
+#define MORVALIT_FONT_PROPERTIES(C)                                                                          \
+    Declare<&C::TextFont, &C::SetTextFont>("TextFont"), Declare<&C::TextSize, &C::SetTextSize>("TextSize"),  \
+        Declare<&C::Bold, &C::SetBold>("Bold"), Declare<&C::Italic, &C::SetItalic>("Italic"),                \
+        Declare<&C::Underline, &C::SetUnderline>("Underline")

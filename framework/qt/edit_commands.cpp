@@ -1,0 +1,156 @@
+#include "framework/qt/edit_commands.h"
+
+#include "framework/qt/menu_peer.h"
+#include "framework/runtime.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMetaObject>
+#include <QPointer>
+
+#include <algorithm>
+#include <vector>
+
+namespace fw::detail {
+
+namespace {
+
+// Never destroyed: items held by other statics are released after this file's statics would be gone.
+std::vector<MenuItemPeer*>& Peers() {
+    static auto* peers = new std::vector<MenuItemPeer*>;
+    return *peers;
+}
+
+QLineEdit* FocusedField() {
+    return qobject_cast<QLineEdit*>(QApplication::focusWidget());
+}
+
+// Watches focus, the focused field and the clipboard, and refreshes the Edit items on every change.
+class EditWatcher : public QObject {
+public:
+    explicit EditWatcher(QApplication& app) : QObject(&app) {
+        connect(&app, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { Follow(now); });
+        connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [] { RefreshEditItems(); });
+    }
+
+    void Follow(QWidget* now) {
+        for (const auto& c : fieldConnections_)
+            disconnect(c);
+        fieldConnections_.clear();
+        if (auto* field = qobject_cast<QLineEdit*>(now)) {
+            fieldConnections_.push_back(
+                connect(field, &QLineEdit::selectionChanged, this, [] { RefreshEditItems(); }));
+            fieldConnections_.push_back(
+                connect(field, &QLineEdit::textChanged, this, [] { RefreshEditItems(); }));
+        }
+        RefreshEditItems();
+    }
+
+private:
+    std::vector<QMetaObject::Connection> fieldConnections_;
+};
+
+void EnsureWatching() {
+    static QPointer<EditWatcher> watcher;
+    if (watcher)
+        return;
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        watcher = new EditWatcher(*app); // owned by the application
+        watcher->Follow(QApplication::focusWidget());
+    }
+}
+
+bool HasApplicationHandler(std::string_view name) {
+    Ref<Application> app = GetAppObject();
+    return app && app->MenuHandler(name) != nullptr;
+}
+
+} // namespace
+
+EditCommand EditCommandNamed(std::string_view itemName) noexcept {
+    if (itemName == "EditUndo")
+        return EditCommand::Undo;
+    if (itemName == "EditCut")
+        return EditCommand::Cut;
+    if (itemName == "EditCopy")
+        return EditCommand::Copy;
+    if (itemName == "EditPaste")
+        return EditCommand::Paste;
+    if (itemName == "EditClear")
+        return EditCommand::Clear;
+    return EditCommand::None;
+}
+
+bool CanPerform(EditCommand command) {
+    QLineEdit* field = FocusedField();
+    if (!field || !field->isEnabled())
+        return false;
+    // A password field never hands its text out.
+    const bool readable = field->echoMode() == QLineEdit::Normal;
+    switch (command) {
+    case EditCommand::None:
+        return false;
+    case EditCommand::Undo:
+        return !field->isReadOnly() && field->isUndoAvailable();
+    case EditCommand::Cut:
+        return !field->isReadOnly() && readable && field->hasSelectedText();
+    case EditCommand::Copy:
+        return readable && field->hasSelectedText();
+    case EditCommand::Paste:
+        return !field->isReadOnly() && !QGuiApplication::clipboard()->text().isEmpty();
+    case EditCommand::Clear:
+        return !field->isReadOnly() && field->hasSelectedText();
+    }
+    return false;
+}
+
+bool Perform(EditCommand command) {
+    if (!CanPerform(command))
+        return false;
+    QLineEdit* field = FocusedField();
+    switch (command) {
+    case EditCommand::None:
+        return false;
+    case EditCommand::Undo:
+        field->undo();
+        break;
+    case EditCommand::Cut:
+        field->cut();
+        break;
+    case EditCommand::Copy:
+        field->copy();
+        break;
+    case EditCommand::Paste:
+        field->paste();
+        break;
+    case EditCommand::Clear:
+        field->del();
+        break;
+    }
+    RefreshEditItems();
+    return true;
+}
+
+void TrackPeer(MenuItemPeer& peer) {
+    Peers().push_back(&peer);
+    EnsureWatching();
+}
+
+void UntrackPeer(MenuItemPeer& peer) noexcept {
+    auto& peers = Peers();
+    peers.erase(std::remove(peers.begin(), peers.end(), &peer), peers.end());
+}
+
+void RefreshEditItems() {
+    EnsureWatching();
+    for (MenuItemPeer* peer : Peers()) {
+        const std::string_view name = peer->Owner().Name();
+        const EditCommand command = EditCommandNamed(name);
+        if (command == EditCommand::None || HasApplicationHandler(name))
+            continue;
+        peer->Action().setEnabled(CanPerform(command));
+    }
+}
+
+} // namespace fw::detail

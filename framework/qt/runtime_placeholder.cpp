@@ -1,1 +1,0 @@
-// Replaced as the runtime and menus are built.

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "framework/window.h"
+
+#include <QMenuBar>
+#include <QPointer>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <vector>
+
+namespace fw::detail {
+
+class WindowPeer;
+
+// The top-level widget: a menu bar above a fixed content area where controls sit at absolute positions.
+class WindowWidget : public QWidget {
+public:
+    WindowPeer* peer = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+class WindowPeer {
+public:
+    explicit WindowPeer(Window& owner);
+    ~WindowPeer();
+    WindowPeer(const WindowPeer&) = delete;
+    WindowPeer& operator=(const WindowPeer&) = delete;
+
+    enum class State { New, Building, Open, Closed };
+
+    Window& Owner() const noexcept { return owner_; }
+    WindowWidget* Top() const noexcept { return top_.data(); }
+    QWidget* Content() const noexcept { return content_.data(); }
+    QMenuBar* MenuBarWidget() const noexcept { return menuBar_.data(); }
+    QMenuBar& EnsureMenuBar();
+
+    // Where a container's top-left corner lies in content coordinates.
+    QPoint ContentOffset(const QWidget* container) const;
+
+    void ApplySize();
+    void ApplyFlags();
+    void ApplyBackground();
+    void UpdateTabOrder();
+
+    // Controls made by Window::New that are still alive (registered or not).
+    void Adopt(Control& control) { adopted.push_back(&control); }
+    void Forget(const Control& control);
+
+    State state = State::New;
+    bool closing = false;
+    fw::Text title;
+    std::int32_t placement = 0;
+    std::int32_t width = 300;
+    std::int32_t height = 300;
+    std::int32_t minWidth = 64;
+    std::int32_t minHeight = 64;
+    std::int32_t maxWidth = 32000;
+    std::int32_t maxHeight = 32000;
+    std::int32_t frame = 0;
+    bool hasBackColor = false;
+    Color backColor{255, 255, 255};
+    bool visible = true;
+    bool closeButton = true;
+    bool resizeable = true;
+    bool maximizeButton = true;
+    bool minimizeButton = true;
+    bool menuBarVisible = true;
+    std::vector<Control*> adopted;
+
+private:
+    Window& owner_;
+    QPointer<WindowWidget> top_;
+    QPointer<QWidget> content_;
+    QPointer<QMenuBar> menuBar_;
+    QVBoxLayout* layout_ = nullptr;
+};
+
+// Closes every open window and empties the layer's window lists (for shut-down and for tests).
+void ReleaseWindowRegistry();
+
+} // namespace fw::detail

@@ -1,0 +1,244 @@
+#include "framework/runtime.h"
+
+#include "framework/qt/runtime_peer.h"
+#include "framework/system.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cxxabi.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fw {
+
+namespace detail {
+void StartSystem();
+void StopSystem() noexcept;
+void LoadTranslationsAtStart();
+} // namespace detail
+
+namespace {
+
+// A handler's exception is caught here, per event, so that it leaves Qt's dispatch at once instead of
+// unwinding through it.
+class RuntimeApplication : public QApplication {
+public:
+    RuntimeApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (...) {
+            detail::PassToEventLoop(std::current_exception());
+            return true;
+        }
+    }
+};
+
+struct RunState {
+    int loopDepth = 0;
+    bool quitRequested = false;
+    std::int32_t quitCode = 0;
+    bool reported = false;
+    std::exception_ptr pending;
+    Ref<Application> appObject;
+    int creationFailures = 0;
+    std::vector<void (*)()> moduleReleases;
+};
+
+// Never destroyed: an application object still registered at exit must not be released while Qt and the
+// layer's other statics are being torn down.
+RunState& State() {
+    static auto* state = new RunState;
+    return *state;
+}
+
+std::string KindOf(const std::exception& e) {
+    if (const auto* own = dynamic_cast<const RuntimeException*>(&e))
+        return own->Kind();
+    int status = 0;
+    std::unique_ptr<char, decltype(&std::free)> name(
+        abi::__cxa_demangle(typeid(e).name(), nullptr, nullptr, &status), &std::free);
+    return status == 0 && name ? name.get() : typeid(e).name();
+}
+
+bool UserSeesDialogs() {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return false;
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+bool dialogsSuppressed = false;
+
+} // namespace
+
+namespace detail {
+
+QApplication& RequireApplication(std::string_view where) {
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (!app)
+        throw RuntimeException(std::string(where) + ": the runtime has not started (RuntimeInit)");
+    return *app;
+}
+
+bool EventLoopRunning() noexcept {
+    return State().loopDepth > 0;
+}
+
+void PassToEventLoop(std::exception_ptr e) {
+    RunState& s = State();
+    if (s.loopDepth == 0 || s.pending) {
+        // No loop to hand it to (or the loop is already ending for an earlier failure): raising it into Qt's
+        // dispatch would unwind code that does not expect it, so it is reported here, on its own.
+        try {
+            std::rethrow_exception(e);
+        } catch (const std::exception& failure) {
+            UnhandledException(failure);
+        } catch (...) {
+            UnhandledException(std::runtime_error("an exception that is not a std::exception"));
+        }
+        return;
+    }
+    s.pending = e;
+    QCoreApplication::exit(1); // ends every running loop, nested ones (a pop-up menu) included
+}
+
+void AddModuleRelease(void (*release)()) {
+    auto& hooks = State().moduleReleases;
+    if (std::find(hooks.begin(), hooks.end(), release) == hooks.end())
+        hooks.push_back(release);
+}
+
+bool TakeCreationFailure() noexcept {
+    int& failures = State().creationFailures;
+    if (failures <= 0)
+        return false;
+    --failures;
+    return true;
+}
+
+} // namespace detail
+
+void RuntimeInit() {
+    if (!QCoreApplication::instance()) {
+        // The program hands the runtime nothing: Qt gets the program's name only.
+        static char* argv[] = {program_invocation_name, nullptr};
+        static int argc = 1;
+        // Never deleted: windows and menus may still hold widgets while the process ends.
+        auto* app = new RuntimeApplication(argc, argv);
+        // The run ends through Quit only, not when its last window closes.
+        app->setQuitOnLastWindowClosed(false);
+        detail::LoadTranslationsAtStart();
+    }
+    detail::StartSystem();
+}
+
+void RuntimeInitExternalClasses() {
+    detail::RequireApplication("RuntimeInitExternalClasses");
+}
+
+void RuntimeRegisterAppObject(const Ref<Application>& obj) {
+    Require(obj, "application object to register");
+    State().appObject = obj;
+}
+
+Ref<Application> GetAppObject() {
+    return State().appObject;
+}
+
+void RuntimeRun() {
+    QApplication& app = detail::RequireApplication("RuntimeRun");
+    RunState& s = State();
+    if (s.loopDepth > 0)
+        throw RuntimeException("RuntimeRun: the event loop is already running");
+    if (s.quitRequested) {
+        // Quit came before the loop started: there is nothing to run.
+        s.quitRequested = false;
+        return;
+    }
+    struct Depth {
+        int& depth;
+        explicit Depth(int& d) : depth(++d) {}
+        ~Depth() { --depth; }
+    } depth(s.loopDepth);
+    app.exec();
+    s.quitRequested = false;
+    if (s.pending)
+        std::rethrow_exception(std::exchange(s.pending, nullptr));
+}
+
+void Quit(std::int32_t code) {
+    RunState& s = State();
+    s.quitCode = code;
+    if (s.loopDepth > 0)
+        QCoreApplication::exit(code);
+    else
+        s.quitRequested = true;
+}
+
+void UnhandledException(const std::exception& e) {
+    State().reported = true;
+    const std::string kind = KindOf(e);
+    std::fprintf(stderr, "Unhandled %s: %s\n", kind.c_str(), e.what());
+    std::fflush(stderr);
+    if (dialogsSuppressed || !UserSeesDialogs())
+        return;
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
+                    QStringLiteral("The program met an error that it could not handle."), QMessageBox::Ok);
+    box.setInformativeText(QString::fromStdString(kind + ": " + e.what()));
+    box.exec();
+}
+
+void RuntimeReleaseModules() {
+    // Copied: a release may add hooks of its own.
+    const std::vector<void (*)()> hooks = State().moduleReleases;
+    for (void (*release)() : hooks)
+        release();
+}
+
+std::int32_t RuntimeExit() {
+    RunState& s = State();
+    // Widgets of closed windows that wait for deletion go now, while the runtime is still there.
+    if (QCoreApplication::instance())
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    s.appObject = nullptr;
+    detail::StopSystem();
+    if (s.reported && s.quitCode == 0)
+        return 1; // a reported failure never ends as success
+    return s.quitCode;
+}
+
+namespace testing {
+
+void FailObjectCreations(int count) {
+    State().creationFailures = std::max(count, 0);
+}
+
+void ResetRunState() {
+    RunState& s = State();
+    s.quitRequested = false;
+    s.quitCode = 0;
+    s.reported = false;
+    s.pending = nullptr;
+    s.appObject = nullptr;
+    s.creationFailures = 0;
+}
+
+void SuppressErrorDialogs(bool suppress) {
+    dialogsSuppressed = suppress;
+}
+
+bool FailureReported() {
+    return State().reported;
+}
+
+} // namespace testing
+
+} // namespace fw

@@ -1,0 +1,329 @@
+#include "framework/testing/driver.h"
+
+#include "framework/group_box.h"
+#include "framework/qt/control_peer.h"
+#include "framework/qt/picture_peer.h"
+#include "framework/qt/window_peer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace fw::testing {
+
+namespace {
+
+QWidget& WidgetOf(RectControl& control) {
+    QWidget* w = control.Peer().Widget();
+    if (!w)
+        throw NilObjectException(control.Describe() + " has no widget: its window is gone");
+    return *w;
+}
+
+detail::WindowWidget& TopOf(Window& window) {
+    detail::WindowWidget* top = window.Peer().Top();
+    if (!top)
+        throw NilObjectException(window.Describe() + " has no widget");
+    return *top;
+}
+
+QWindow& HandleOf(QWidget& widget) {
+    QWidget* top = widget.window();
+    if (!top->isVisible() || !top->windowHandle())
+        throw RuntimeException("the window is not shown: clicks and window keys need a shown window");
+    return *top->windowHandle();
+}
+
+Qt::Key ToQtKey(Key key) {
+    switch (key) {
+    case Key::Return:
+        return Qt::Key_Return;
+    case Key::Enter:
+        return Qt::Key_Enter;
+    case Key::Escape:
+        return Qt::Key_Escape;
+    case Key::Tab:
+        return Qt::Key_Tab;
+    case Key::Backtab:
+        return Qt::Key_Backtab;
+    case Key::Backspace:
+        return Qt::Key_Backspace;
+    case Key::Delete:
+        return Qt::Key_Delete;
+    case Key::Left:
+        return Qt::Key_Left;
+    case Key::Right:
+        return Qt::Key_Right;
+    case Key::Home:
+        return Qt::Key_Home;
+    case Key::End:
+        return Qt::Key_End;
+    }
+    return Qt::Key_unknown;
+}
+
+Qt::KeyboardModifiers ToQtModifiers(unsigned m) {
+    Qt::KeyboardModifiers q;
+    if (m & Shift)
+        q |= Qt::ShiftModifier;
+    if (m & Control)
+        q |= Qt::ControlModifier;
+    if (m & Alt)
+        q |= Qt::AltModifier;
+    if (m & Meta)
+        q |= Qt::MetaModifier;
+    return q;
+}
+
+Color PixelOf(const QImage& image, int x, int y) {
+    if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
+        throw OutOfBoundsException("pixel " + std::to_string(x) + "," + std::to_string(y) + " lies outside " +
+                                   std::to_string(image.width()) + "x" + std::to_string(image.height()));
+    return detail::FromQColor(image.pixelColor(x, y));
+}
+
+void Focus(QWidget& w) {
+    w.activateWindow();
+    w.setFocus(Qt::OtherFocusReason);
+}
+
+QPoint PointIn(QWidget& w, int x, int y) {
+    return QPoint(x < 0 ? w.width() / 2 : x, y < 0 ? w.height() / 2 : y);
+}
+
+void MouseClick(QWidget& w, Qt::MouseButton button, QPoint at, Qt::KeyboardModifiers mods) {
+    QWindow& handle = HandleOf(w);
+    detail::CallIntoQt([&] { QTest::mouseClick(&handle, button, mods, w.mapTo(w.window(), at)); });
+}
+
+} // namespace
+
+void TypeText(RectControl& control, std::string_view utf8) {
+    QWidget& w = WidgetOf(control);
+    Focus(w);
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    detail::CallIntoQt([&] {
+        for (const uint cp : text.toUcs4()) {
+            if (detail::HoldsException())
+                break; // a handler failed: the user would not type on into the error
+            if (cp >= 0x20 && cp < 0x7F) {
+                QTest::keyClick(&w, static_cast<char>(cp));
+            } else {
+                // Qt's key table has no key for it: the event carries the character alone.
+                const QString s = QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1);
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, s);
+                QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, s);
+                QApplication::sendEvent(&w, &press);
+                QApplication::sendEvent(&w, &release);
+            }
+        }
+    });
+}
+
+void PressKey(RectControl& control, Key key, unsigned modifiers) {
+    QWidget& w = WidgetOf(control);
+    Focus(w);
+    detail::CallIntoQt([&] { QTest::keyClick(&w, ToQtKey(key), ToQtModifiers(modifiers)); });
+}
+
+void PressKey(Window& window, Key key, unsigned modifiers) {
+    QWidget& top = TopOf(window);
+    detail::CallIntoQt([&] { QTest::keyClick(&HandleOf(top), ToQtKey(key), ToQtModifiers(modifiers)); });
+}
+
+void Click(RectControl& control, int x, int y, unsigned modifiers) {
+    QWidget& w = WidgetOf(control);
+    MouseClick(w, Qt::LeftButton, PointIn(w, x, y), ToQtModifiers(modifiers));
+}
+
+void RightClick(RectControl& control, int x, int y) {
+    QWidget& w = WidgetOf(control);
+    MouseClick(w, Qt::RightButton, PointIn(w, x, y), Qt::NoModifier);
+}
+
+void ClickHeading(Listbox& list, int column) {
+    auto* tree = qobject_cast<QTreeWidget*>(&WidgetOf(list));
+    if (!tree || tree->header()->isHidden())
+        throw RuntimeException(list.Describe() + " shows no heading");
+    QHeaderView* header = tree->header();
+    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                    header->height() / 2);
+    MouseClick(*header, Qt::LeftButton, at, Qt::NoModifier);
+}
+
+// Paints: cell handlers run.
+QImage Render(QWidget& w) {
+    QImage image;
+    detail::CallIntoQt([&] {
+        QApplication::sendPostedEvents(); // pending layouts first, as a paint on screen would have them
+        image = w.grab().toImage();
+    });
+    return image;
+}
+
+Color PixelAt(RectControl& control, int x, int y) {
+    return PixelOf(Render(WidgetOf(control)), x, y);
+}
+
+Color ContentPixelAt(Window& window, int x, int y) {
+    QWidget* content = window.Peer().Content();
+    if (!content)
+        throw NilObjectException(window.Describe() + " has no widget");
+    return PixelOf(Render(*content), x, y);
+}
+
+Rect ListRowRect(Listbox& list, int row) {
+    auto* tree = qobject_cast<QTreeWidget*>(&WidgetOf(list));
+    if (!tree || row < 0 || row >= tree->topLevelItemCount())
+        throw OutOfBoundsException(list.Describe() + " has no row " + std::to_string(row));
+    QRect r = tree->visualItemRect(tree->topLevelItem(row));
+    r.setLeft(0);
+    r.setWidth(tree->viewport()->width());
+    r.moveTopLeft(tree->viewport()->mapTo(tree, r.topLeft()));
+    return Rect{r.x(), r.y(), r.width(), r.height()};
+}
+
+bool WaitForWindowActive(Window& window, int timeoutMs) {
+    return QTest::qWaitForWindowActive(&TopOf(window), timeoutMs);
+}
+
+void CloseAsUser(Window& window) {
+    QWidget& top = TopOf(window);
+    detail::CallIntoQt([&] {
+        if (QWindow* handle = top.windowHandle(); handle && top.isVisible()) {
+            handle->close();
+        } else {
+            QCloseEvent event;
+            QApplication::sendEvent(&top, &event);
+        }
+    });
+}
+
+void ProcessEvents() {
+    detail::CallIntoQt([] {
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    });
+}
+
+void CloseAllWindows() {
+    detail::ReleaseWindowRegistry();
+    ProcessEvents();
+}
+
+bool PopupOpen() {
+    return QApplication::activePopupWidget() != nullptr;
+}
+
+void ClosePopups() {
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    ProcessEvents();
+}
+
+Ref<Picture> SolidPicture(int width, int height, Color colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(detail::ToQColor(colour));
+    return MakeRef<Picture>(std::make_unique<detail::PicturePeer>(std::move(image)));
+}
+
+Ref<fw::Control> FocusedControl(Window& window) {
+    QWidget* focus = QApplication::focusWidget();
+    for (const Ref<fw::Control>& c : window.Controls()) {
+        auto* rc = dynamic_cast<RectControl*>(c.Get());
+        if (rc && rc->IsConstructed() && focus && rc->Peer().Widget() == focus)
+            return c;
+    }
+    return nullptr;
+}
+
+WindowFacts Inspect(Window& window) {
+    detail::WindowPeer& peer = window.Peer();
+    QWidget& top = TopOf(window);
+    WindowFacts f;
+    f.shown = top.isVisible();
+    f.active = top.isActiveWindow();
+    f.title = detail::FromQString(top.windowTitle());
+    if (QWidget* content = peer.Content()) {
+        top.ensurePolished();
+        if (QLayout* l = top.layout())
+            l->activate();
+        f.contentWidth = content->width();
+        f.contentHeight = content->height();
+        f.contentTop = content->y();
+    }
+    f.fixedSize = top.minimumSize() == top.maximumSize();
+    const Qt::WindowFlags flags = top.windowFlags();
+    f.dialog = (flags & Qt::WindowType_Mask) == Qt::Dialog;
+    f.closeButton = flags.testFlag(Qt::WindowCloseButtonHint);
+    f.minimizeButton = flags.testFlag(Qt::WindowMinimizeButtonHint);
+    f.maximizeButton = flags.testFlag(Qt::WindowMaximizeButtonHint);
+    if (QMenuBar* mb = peer.MenuBarWidget()) {
+        f.menuBarShown = mb->isVisibleTo(&top);
+        f.menuBarMenus = static_cast<int>(mb->actions().size());
+    }
+    return f;
+}
+
+ControlFacts Inspect(RectControl& control) {
+    QWidget& w = WidgetOf(control);
+    ControlFacts f;
+    Ref<Window> window = control.Window();
+    QWidget* content = window ? window->Peer().Content() : nullptr;
+    const QPoint at = content && content->isAncestorOf(&w) ? w.mapTo(content, QPoint(0, 0)) : w.pos();
+    f.rect = Rect{at.x(), at.y(), w.width(), w.height()};
+    f.shown = w.isVisibleTo(w.window());
+    f.enabled = w.isEnabled();
+    if (auto* box = qobject_cast<QGroupBox*>(w.parentWidget())) {
+        f.insideGroupBox = true;
+        for (const Ref<fw::Control>& c : window ? window->Controls() : std::vector<Ref<fw::Control>>{}) {
+            auto* rc = dynamic_cast<RectControl*>(c.Get());
+            if (rc && rc->IsConstructed() && rc->Peer().Widget() == box)
+                f.groupBoxName = rc->Name();
+        }
+    }
+    f.toolTip = detail::FromQString(w.toolTip());
+    const QFont font = w.font();
+    f.fontFamily = detail::FromQString(font.family());
+    f.fontPointSize = font.pointSize();
+    f.defaultFont = font == QApplication::font(&w);
+    f.bold = font.bold();
+    f.italic = font.italic();
+    f.underline = font.underline();
+    f.takesTabFocus = (w.focusPolicy() & Qt::TabFocus) != 0;
+    auto alignmentOf = [](Qt::Alignment a) { return a & Qt::AlignHCenter ? 1 : a & Qt::AlignRight ? 2 : 0; };
+    if (auto* label = qobject_cast<QLabel*>(&w)) {
+        f.text = detail::FromQString(label->text());
+        f.alignment = alignmentOf(label->alignment());
+        f.textColor = detail::FromQColor(label->palette().color(QPalette::WindowText));
+    } else if (auto* edit = qobject_cast<QLineEdit*>(&w)) {
+        f.text = detail::FromQString(edit->text());
+        f.alignment = alignmentOf(edit->alignment());
+        f.readOnly = edit->isReadOnly();
+        f.password = edit->echoMode() == QLineEdit::Password;
+        f.frame = edit->hasFrame();
+        f.maxLength = edit->maxLength();
+        f.textColor = detail::FromQColor(edit->palette().color(QPalette::Text));
+    } else if (auto* button = qobject_cast<QPushButton*>(&w)) {
+        f.text = detail::FromQString(button->text());
+        f.defaultButton = button->isDefault();
+    } else if (auto* box = qobject_cast<QGroupBox*>(&w)) {
+        f.text = detail::FromQString(box->title());
+    } else if (auto* tree = qobject_cast<QTreeWidget*>(&w)) {
+        f.headingShown = !tree->isHeaderHidden();
+        f.columns = tree->columnCount();
+        f.multipleSelection = tree->selectionMode() == QAbstractItemView::ExtendedSelection;
+        f.frame = tree->frameShape() != QFrame::NoFrame;
+    }
+    return f;
+}
+
+} // namespace fw::testing

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "framework/control.h"
+#include "framework/listbox.h"
+#include "framework/picture.h"
+#include "framework/properties.h"
+#include "framework/window.h"
+
+#include <string>
+#include <string_view>
+
+// Drives real windows and controls as a user would, for tests: keys, clicks, pixels, and what the widgets
+// show. Windows must be shown for clicks and window-level keys.
+namespace fw::testing {
+
+enum class Key { Return, Enter, Escape, Tab, Backtab, Backspace, Delete, Left, Right, Home, End };
+
+enum Modifier : unsigned { NoModifier = 0, Shift = 1, Control = 2, Alt = 4, Meta = 8 };
+
+// Focuses the control and types text (UTF-8) into it, one key press per character; characters that the
+// keyboard has no key for arrive as key events carrying the character.
+void TypeText(RectControl& control, std::string_view utf8);
+// Focuses the control and presses a key on it.
+void PressKey(RectControl& control, Key key, unsigned modifiers = NoModifier);
+// Presses a key in the window, where its focus is, through the window system.
+void PressKey(Window& window, Key key, unsigned modifiers = NoModifier);
+// Clicks the control through its window at x, y in the control (-1: its centre).
+void Click(RectControl& control, int x = -1, int y = -1, unsigned modifiers = NoModifier);
+void RightClick(RectControl& control, int x = -1, int y = -1);
+// Clicks the heading of a column of a list that shows its heading.
+void ClickHeading(Listbox& list, int column);
+
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// A pixel of what the control shows (from a fresh rendering), x, y in the control.
+Color PixelAt(RectControl& control, int x, int y);
+// A pixel of the window's content area, x, y in content coordinates.
+Color ContentPixelAt(Window& window, int x, int y);
+// A row's rectangle in the list's own coordinates (as PixelAt takes them).
+Rect ListRowRect(Listbox& list, int row);
+
+// Waits until the window is active; False after timeoutMs.
+bool WaitForWindowActive(Window& window, int timeoutMs = 5000);
+// Asks the window to close as its close box does.
+void CloseAsUser(Window& window);
+// Handles pending events, also the deletion of widgets left for later.
+void ProcessEvents();
+// Closes every open window without raising events and lets their widgets go (between tests).
+void CloseAllWindows();
+
+// True while a pop-up menu is open; ClosePopups closes them all.
+bool PopupOpen();
+void ClosePopups();
+
+// A picture of one colour.
+Ref<Picture> SolidPicture(int width, int height, Color colour);
+
+// The control of the window that has the keyboard focus, or nil.
+Ref<fw::Control> FocusedControl(Window& window);
+
+// What a window's widgets show.
+struct WindowFacts {
+    bool shown = false;
+    bool active = false;
+    std::string title;
+    int contentWidth = 0;
+    int contentHeight = 0;
+    int contentTop = 0; // below the menu bar
+    bool fixedSize = false;
+    bool dialog = false;
+    bool closeButton = false;
+    bool minimizeButton = false;
+    bool maximizeButton = false;
+    bool menuBarShown = false;
+    int menuBarMenus = 0;
+};
+WindowFacts Inspect(Window& window);
+
+// What a control's widget shows.
+struct ControlFacts {
+    Rect rect; // in the window's content coordinates
+    bool shown = false;
+    bool enabled = false;
+    bool insideGroupBox = false;
+    std::string groupBoxName; // the group box whose widget holds it
+    std::string text;         // label, field, button caption or frame title as shown
+    std::string toolTip;
+    std::string fontFamily;
+    int fontPointSize = 0;
+    bool defaultFont = false; // the platform's font for the widget's class
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    int alignment = 0; // 0 left, 1 centre, 2 right
+    bool takesTabFocus = false;
+    bool readOnly = false;
+    bool password = false;
+    bool frame = false;
+    int maxLength = 0;
+    bool defaultButton = false;
+    bool headingShown = false;
+    int columns = 0;
+    bool multipleSelection = false;
+    Color textColor;
+};
+ControlFacts Inspect(RectControl& control);
+
+} // namespace fw::testing
