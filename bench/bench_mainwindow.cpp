@@ -231,7 +231,7 @@ int PeakRun(bool framework) {
         WaitForPaint();
         std::printf("%ld\n", PeakRssKiB());
         std::fflush(stdout);
-        std::_Exit(0); // measured; tearing down is not part of it
+        std::_Exit(0); // measured; tearing down is not
     }
     int argc = 1;
     char name[] = "bench_mainwindow";
