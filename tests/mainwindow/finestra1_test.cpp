@@ -3,6 +3,7 @@
 #include "app/localize.h"
 #include "app/menu.h"
 #include "framework/properties.h"
+#include "framework/runtime.h"
 #include "framework/system.h"
 #include "framework/testing/driver.h"
 #include "mainwindow/finestra1.h"
@@ -98,6 +99,18 @@ TEST_F(Finestra1Test, ShowsAFixedWindowWithTheSharedMenuBarAndTheLocalizedTexts)
     EXPECT_EQ(shown(*W().StaticText2()).fontPointSize, 18);
     EXPECT_FALSE(shown(*W().ARListBox1()).headingShown);
     EXPECT_EQ(shown(*W().ARListBox1()).columns, 1);
+}
+
+TEST(Finestra1Creation, AWindowThatCannotBeMadeIsANilObjectNamingIt) {
+    fw::testing::FailObjectCreations(1);
+    try {
+        implicit::Finestra1();
+        ADD_FAILURE() << "no exception";
+    } catch (const fw::NilObjectException& e) {
+        EXPECT_NE(std::string(e.what()).find("Finestra1.Finestra1"), std::string::npos) << e.what();
+    }
+    fw::testing::FailObjectCreations(0);
+    EXPECT_FALSE(fw::GetImplicitWindow("Finestra1.Finestra1"));
 }
 
 // The captions are set before each control's property string, which must leave them alone.
