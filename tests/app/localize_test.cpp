@@ -66,11 +66,6 @@ TEST_P(CaptionTest, KeyOfOtherLetterCaseIsNotItsKey) {
     EXPECT_EQ(c.read(), c.italian);
 }
 
-TEST_P(CaptionTest, EmptyTranslationIsShownAsItIs) {
-    fw::SetTranslation(GetParam().key, "");
-    EXPECT_EQ(GetParam().read(), "");
-}
-
 INSTANTIATE_TEST_SUITE_P(AllSixteen, CaptionTest, ::testing::ValuesIn(kCaptions),
                          [](const ::testing::TestParamInfo<Caption>& info) {
                              return std::string(info.param.key).substr(sizeof("Localize.") - 1);

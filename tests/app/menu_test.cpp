@@ -1,7 +1,7 @@
-#include "app/app.h"
-#include "app/menu.h"
+#include "started_app.h"
+
 #include "framework/runtime.h"
-#include "framework/system.h"
+#include "framework/testing/driver_runtime.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +35,10 @@ const Row kBar[] = {
     {"EditMenu", "EditClear", Kind::Plain, "Cancella", "", false},
 };
 
+using MenuBar = StartedApp;
+using AboutCommand = StartedApp;
+using Application = StartedApp;
+
 Kind KindOf(fw::MenuItem& item) {
     if (dynamic_cast<fw::QuitMenuItem*>(&item))
         return Kind::Quit;
@@ -50,7 +54,7 @@ std::vector<std::string> Names(const fw::MenuItem& parent) {
     return names;
 }
 
-TEST(MenuBar, HoldsTwoMenusOfTwoAndSixItemsInOrder) {
+TEST_F(MenuBar, HoldsTwoMenusOfTwoAndSixItemsInOrder) {
     fw::Ref<Menu> bar = implicit::Menu();
     EXPECT_EQ(Names(*bar), (std::vector<std::string>{"FileMenu", "EditMenu"}));
     EXPECT_EQ(Names(*bar->Item(0)), (std::vector<std::string>{"ArchivioInfosuMorvalit", "FileQuit"}));
@@ -60,7 +64,7 @@ TEST(MenuBar, HoldsTwoMenusOfTwoAndSixItemsInOrder) {
         EXPECT_EQ(bar->Item(1)->Item(i)->Count(), 0);
 }
 
-class MenuItemTest : public ::testing::TestWithParam<Row> {};
+class MenuItemTest : public StartedApp, public ::testing::WithParamInterface<Row> {};
 
 TEST_P(MenuItemTest, HasItsClassCaptionShortcutAndAutoEnable) {
     const Row& row = GetParam();
@@ -75,12 +79,44 @@ TEST_P(MenuItemTest, HasItsClassCaptionShortcutAndAutoEnable) {
     EXPECT_EQ(item->AutoEnable(), row.autoEnable);
 }
 
+// What a window showing the bar puts on screen: the two titles, the shortcuts as keys, the separator line.
+TEST_P(MenuItemTest, ShowsInAWindowAsItsRowSays) {
+    const Row& row = GetParam();
+    fw::Ref<Menu> bar = implicit::Menu();
+    fw::testing::MenuWindow window(*bar);
+    fw::Ref<fw::MenuItem> item = bar->Lookup(row.name);
+    ASSERT_TRUE(item);
+    const std::string caption = row.caption;
+    EXPECT_EQ(fw::testing::ShowsAsSeparator(*item), caption == "-");
+    if (caption != "-") {
+        EXPECT_EQ(fw::testing::ShownText(*item), caption);
+    }
+    std::string keys = row.shortcut;
+    if (keys.rfind("Cmd+", 0) == 0)
+        keys.replace(0, 3, "Ctrl"); // the command key of this platform
+    EXPECT_EQ(fw::testing::ShortcutKeys(*item), keys);
+}
+
 INSTANTIATE_TEST_SUITE_P(TheTenItems, MenuItemTest, ::testing::ValuesIn(kBar),
                          [](const ::testing::TestParamInfo<Row>& info) {
                              return std::string(info.param.name);
                          });
 
-TEST(MenuBar, IsBuiltOnceAndSharedWithTheApplication) {
+TEST_F(MenuBar, ShowsTheTwoTitlesInAWindow) {
+    fw::testing::MenuWindow window(*implicit::Menu());
+    EXPECT_EQ(window.MenuTitles(), (std::vector<std::string>{"Archivio", "Composizione"}));
+}
+
+TEST_F(MenuBar, CtrlQEndsTheRunningLoopWithCodeZero) {
+    fw::testing::MenuWindow window(*implicit::Menu());
+    ASSERT_TRUE(window.Activate());
+    fw::testing::After(0, [&window] { window.Press("Ctrl+Q"); });
+    fw::testing::After(10000, [] { fw::Quit(99); }); // a missed shortcut fails instead of hanging
+    fw::RuntimeRun();
+    EXPECT_EQ(fw::RuntimeExit(), 0);
+}
+
+TEST_F(MenuBar, IsBuiltOnceAndSharedWithTheApplication) {
     fw::Ref<Menu> first = implicit::Menu();
     fw::Ref<Menu> second = implicit::Menu();
     EXPECT_EQ(first, second);
@@ -90,7 +126,7 @@ TEST(MenuBar, IsBuiltOnceAndSharedWithTheApplication) {
 }
 
 // Captions are read while the bar is built: a later translation shows in a bar built after it, not before.
-TEST(MenuBar, ExitEmptiesTheSlotAndTheNextRequestBuildsAfresh) {
+TEST_F(MenuBar, ExitEmptiesTheSlotAndTheNextRequestBuildsAfresh) {
     fw::Ref<Menu> shared = implicit::Menu();
     Menu::Exit();
     EXPECT_TRUE(Menu::_implicitInstance.IsNil());
@@ -106,7 +142,7 @@ TEST(MenuBar, ExitEmptiesTheSlotAndTheNextRequestBuildsAfresh) {
     Menu::_implicitInstance = shared; // the application keeps showing the first bar
 }
 
-TEST(MenuBar, FailedBuildLeavesTheSlotEmpty) {
+TEST_F(MenuBar, FailedBuildLeavesTheSlotEmpty) {
     fw::Ref<Menu> shared = implicit::Menu();
     Menu::Exit();
     fw::testing::FailObjectCreations(1);
@@ -116,7 +152,7 @@ TEST(MenuBar, FailedBuildLeavesTheSlotEmpty) {
     Menu::_implicitInstance = shared;
 }
 
-TEST(AboutCommand, IsTheOnlyHandlerOfTheProgramsOwn) {
+TEST_F(AboutCommand, IsTheOnlyHandlerOfTheProgramsOwn) {
     fw::Ref<App> app = implicit::App();
     ASSERT_TRUE(app);
     EXPECT_EQ(app->MenuHandlerNames(), std::vector<fw::Text>{"ArchivioInfosuMorvalit"});
@@ -125,7 +161,7 @@ TEST(AboutCommand, IsTheOnlyHandlerOfTheProgramsOwn) {
         EXPECT_EQ(app->MenuHandler(name), nullptr) << name;
 }
 
-TEST(Application, AccessorGivesTheRegisteredObjectEveryTime) {
+TEST_F(Application, AccessorGivesTheRegisteredObjectEveryTime) {
     EXPECT_EQ(implicit::App().Get(), fw::GetAppObject().Get());
     EXPECT_EQ(implicit::App(), implicit::App());
 }

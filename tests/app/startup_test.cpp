@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "framework/runtime.h"
 #include "framework/system.h"
+#include "framework/testing/driver_runtime.h"
 #include "mainwindow/finestra1.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,21 @@ int RunWithFailingCreation() {
         return 98;
     }
     return status;
+}
+
+// The child: main()'s sequence where the About command fails inside the event loop (its window cannot be
+// created). The loop hands the failure on and Main's guard reports it.
+int RunWithFailingAbout() {
+    fw::RuntimeInit();
+    fw::testing::After(0, [] {
+        fw::testing::FailObjectCreations(1);
+        Menu::_implicitInstance->Lookup("ArchivioInfosuMorvalit")->Choose();
+    });
+    fw::testing::After(10000, [] { fw::Quit(97); }); // the failure did not end the loop
+    Main();
+    fw::RuntimeReleaseModules();
+    Menu::Exit();
+    return fw::RuntimeExit();
 }
 
 struct ChildRun {
@@ -110,6 +126,14 @@ TEST(StartUp, FailedApplicationObjectIsReportedOnceAndTheRunEndsWithFailure) {
     EXPECT_EQ(CountOf(run.errors, "NilObjectException"), 1) << run.errors;
 }
 
+TEST(StartUp, FailureInsideTheEventLoopIsReportedOnceAndEndsTheRun) {
+    const ChildRun run = RunChild("failing-about", std::chrono::seconds(30));
+    EXPECT_NE(run.status, -1) << "did not end by itself: " << run.errors;
+    EXPECT_NE(run.status, 0) << run.errors;
+    EXPECT_NE(run.status, 97) << run.errors;
+    EXPECT_EQ(CountOf(run.errors, "NilObjectException"), 1) << run.errors;
+}
+
 // A quit asked for before the loop starts lets Main run every step and return.
 TEST(StartUp, OpensOnlyTheMainWindowSharingTheOneMenuBar) {
     fw::RuntimeInit();
@@ -161,6 +185,8 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     if (argc == 2 && std::strcmp(argv[1], "--run=failing-creation") == 0)
         return RunWithFailingCreation();
+    if (argc == 2 && std::strcmp(argv[1], "--run=failing-about") == 0)
+        return RunWithFailingAbout();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

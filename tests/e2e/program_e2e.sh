@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the built program as a user does, in its own X server with a window manager:
 #   1. it shows "Morvalit DL" with a menu bar of two menus (File short, Edit long);
-#   2. File > About opens "Info su Morvalit", its OK button closes it, the program goes on;
+#   2. File > About opens "Info su Morvalit" with its picture, its OK button closes it, the program goes on;
 #   3. Ctrl+Q (the quit item's shortcut) ends it with status 0;
 #   4. started again (with arguments, which it ignores), closing the main window through the window manager
 #      ends it with status 0.
@@ -13,7 +13,7 @@ skip=77
 wait_s=${E2E_TIMEOUT:-20}
 
 command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed"; exit $skip; }
-for tool in xdotool openbox xprop; do
+for tool in xdotool openbox xprop import convert; do
     command -v $tool >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
 done
 [ -x "$program" ] || { echo "FAIL: no program at $program"; exit 1; }
@@ -126,10 +126,19 @@ echo "ok: the menu bar has two menus, File ($file_menu) and a taller Edit ($edit
 xdotool mousemove $((fx + fw / 2)) $((fy + fh / 4)) click 1
 wait_for "the about window" sh -c "xdotool search --onlyvisible --name '^Info su Morvalit\$' | grep -q ."
 about_window=$(xdotool search --onlyvisible --name '^Info su Morvalit$' | head -n1)
-echo "ok: File > About shows \"Info su Morvalit\""
-# The OK button's centre, 212 x 411 in the window's 425 x 442 content (below a menu bar, were one shown).
+# Its picture (from the bundle's Resources folder) shows: the green of its bottom band, read from the screen.
 about_height=$(xdotool getwindowgeometry --shell "$about_window" | sed -n 's/^HEIGHT=//p')
-xdotool mousemove --window "$about_window" 212 $((411 + about_height - 442)) click 1
+menu_offset=$((about_height - 442)) # below a menu bar, were one shown
+shows_picture() {
+    import -window "$about_window" "$work/about.png" 2>/dev/null || return 1
+    local at="p{60,$((282 + menu_offset))}" r g b
+    read -r r g b < <(convert "$work/about.png" -format "%[fx:int(255*$at.r)] %[fx:int(255*$at.g)] %[fx:int(255*$at.b)]" info:)
+    [ "${g:-0}" -gt 110 ] && [ "${r:-255}" -lt 50 ] && [ "${b:-255}" -lt 110 ]
+}
+wait_for "the about picture to show" shows_picture
+echo "ok: File > About shows \"Info su Morvalit\" with its picture"
+# The OK button's centre, 212 x 411 in the window's 425 x 442 content.
+xdotool mousemove --window "$about_window" 212 $((411 + menu_offset)) click 1
 wait_for "the about window to close" sh -c "! xdotool search --onlyvisible --name '^Info su Morvalit\$' | grep -q ."
 kill -0 "$app_pid" 2>/dev/null || fail "the program ended when the about window closed"
 xdotool search --onlyvisible --name '^Morvalit DL$' | grep -q . || fail "the main window went away with the about window"
