@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <string>
@@ -41,7 +42,7 @@ void SetPointSize(QWidget* w, int size) {
 
 } // namespace
 
-DirectQtWindow::DirectQtWindow(const DirectQtTexts& t) {
+DirectQtWindow::DirectQtWindow(const DirectQtTexts& t, List list) {
     setWindowTitle(t.title);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -91,10 +92,19 @@ DirectQtWindow::DirectQtWindow(const DirectQtTexts& t) {
 
     auto* officeBox = new QGroupBox(t.officeGroup, content);
     officeBox->setGeometry(40, 279, 221, 197);
-    offices_ = new QListWidget(officeBox);
-    offices_->setGeometry(47 - 40, 313 - 279, 206, 158);
-    offices_->setItemDelegate(new ShadedRows(offices_));
-    offices_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QAbstractItemView* view = nullptr;
+    if (list == List::ListWidget) {
+        view = offices_ = new QListWidget(officeBox);
+    } else {
+        view = tree_ = new QTreeWidget(officeBox);
+        tree_->setHeaderHidden(true);
+        tree_->setRootIsDecorated(false);
+        tree_->setIndentation(0);
+        tree_->setUniformRowHeights(true);
+    }
+    view->setGeometry(47 - 40, 313 - 279, 206, 158);
+    view->setItemDelegate(new ShadedRows(view));
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     QObject::connect(field_, &QLineEdit::textChanged,
                      [this](const QString& text) { button_->setEnabled(text.size() == 8); });
@@ -104,9 +114,24 @@ DirectQtWindow::DirectQtWindow(const DirectQtTexts& t) {
 void DirectQtWindow::Press() {
     const std::string number = field_->text().toStdString();
     result_->setText(QString::fromStdString(checkcode::ComputeCheckCode(number).result));
-    offices_->clear();
-    checkcode::LookupOffices(number, [this](std::string_view office) {
-        offices_->addItem(QString::fromUtf8(office.data(), static_cast<qsizetype>(office.size())));
-    });
-    offices_->sortItems(Qt::AscendingOrder);
+    auto text = [](std::string_view office) {
+        return QString::fromUtf8(office.data(), static_cast<qsizetype>(office.size()));
+    };
+    if (offices_) {
+        offices_->clear();
+        checkcode::LookupOffices(number, [&](std::string_view office) { offices_->addItem(text(office)); });
+        offices_->sortItems(Qt::AscendingOrder);
+    } else {
+        tree_->clear();
+        checkcode::LookupOffices(number, [&](std::string_view office) {
+            auto* item = new QTreeWidgetItem();
+            item->setText(0, text(office));
+            tree_->addTopLevelItem(item);
+        });
+        tree_->sortItems(0, Qt::AscendingOrder);
+    }
+}
+
+int DirectQtWindow::OfficeCount() const {
+    return offices_ ? offices_->count() : tree_->topLevelItemCount();
 }

@@ -7,7 +7,9 @@
 
 class QLabel;
 class QLineEdit;
+class QAbstractItemView;
 class QListWidget;
+class QTreeWidget;
 class QPushButton;
 
 struct DirectQtTexts {
@@ -17,12 +19,15 @@ struct DirectQtTexts {
 
 class DirectQtWindow : public QWidget {
 public:
-    explicit DirectQtWindow(const DirectQtTexts& texts);
+    // The office list as a QListWidget, as one would write this window in Qt, or as a one-column QTreeWidget,
+    // the widget the framework's list box is made of (to tell the layer's cost from the widget's).
+    enum class List { ListWidget, TreeWidget };
+    explicit DirectQtWindow(const DirectQtTexts& texts, List list = List::ListWidget);
 
     QLineEdit* Field() const { return field_; }
     QPushButton* Button() const { return button_; }
     QLabel* Result() const { return result_; }
-    QListWidget* Offices() const { return offices_; }
+    int OfficeCount() const;
 
     // What the button does: the result text, then the office list emptied, refilled and sorted.
     void Press();
@@ -31,5 +36,6 @@ private:
     QLineEdit* field_;
     QPushButton* button_;
     QLabel* result_;
-    QListWidget* offices_;
+    QListWidget* offices_ = nullptr;
+    QTreeWidget* tree_ = nullptr;
 };

@@ -64,7 +64,7 @@ wait_for "the window manager" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep
 app_pid=$!
 wait_for "the main window" sh -c "xdotool search --onlyvisible --name '^Morvalit DL\$' | grep -q ."
 win=$(xdotool search --onlyvisible --name '^Morvalit DL$' | head -n1)
-xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
+timeout 10 xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
 wait_for "the main window to be active" sh -c "[ \"\$(xdotool getactivewindow)\" = $win ]"
 echo "ok: the main window is shown"
 
@@ -80,7 +80,7 @@ label_geometry="197x38+54+$((199 + top))"
 # One line per pixel row of an area of the window, classified: T tinted (the tint covers a third of the row
 # or more), P plain (no tint at all), X neither (a border); then 1 when the row holds dark (text) pixels.
 shot_rows() {
-    import -window "$win" "$work/shot.png" 2>/dev/null || return 1
+    timeout 10 import -window "$win" "$work/shot.png" 2>/dev/null || return 1
     convert "$work/shot.png" -crop "$1" +repage txt:- | awk '
         NR == 1 { next }
         {
@@ -160,7 +160,7 @@ sleep 0.3
 echo "ok: Escape closes it; a left click pops up nothing"
 
 # --- 4. Closing the window ends the program with 0.
-xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
+timeout 10 xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
 xdotool key alt+F4
 deadline=$((SECONDS + wait_s))
 while kill -0 "$app_pid" 2>/dev/null; do

@@ -3,7 +3,9 @@
 #include "app/localize.h"
 #include "app/menu.h"
 #include "framework/properties.h"
+#include "framework/runtime.h"
 #include "framework/system.h"
+#include "framework/testing/driver.h"
 #include "mainwindow/finestra1.h"
 #include "user.h"
 
@@ -69,21 +71,46 @@ TEST_F(Finestra1Test, StartsEmptyWithTheButtonDisabled) {
     EXPECT_TRUE(W().ARListBox1()->bAlternateRows());
 }
 
-TEST_F(Finestra1Test, IsAFixedWindowWithTheSharedMenuBarAndTheLocalizedTexts) {
-    EXPECT_EQ(W().Title(), "Morvalit DL");
-    EXPECT_EQ(W().Width(), 300);
-    EXPECT_EQ(W().Height(), 496);
-    EXPECT_FALSE(W().Resizeable());
-    EXPECT_TRUE(W().CloseButton());
-    EXPECT_FALSE(W().MinimizeButton());
-    EXPECT_FALSE(W().MaximizeButton());
-    EXPECT_TRUE(W().Visible());
+// What the window's widgets show, not only what its properties hold.
+TEST_F(Finestra1Test, ShowsAFixedWindowWithTheSharedMenuBarAndTheLocalizedTexts) {
+    const fw::testing::WindowFacts win = fw::testing::Inspect(W());
+    EXPECT_TRUE(win.shown);
+    EXPECT_EQ(win.title, "Morvalit DL");
+    EXPECT_EQ(win.contentWidth, 300);
+    EXPECT_EQ(win.contentHeight, 496);
+    EXPECT_TRUE(win.fixedSize);
+    EXPECT_TRUE(win.closeButton);
+    EXPECT_FALSE(win.minimizeButton);
+    EXPECT_FALSE(win.maximizeButton);
+    EXPECT_TRUE(win.menuBarShown);
+    EXPECT_EQ(win.menuBarMenus, 2);
     EXPECT_EQ(W().MenuBar().Get(), implicit::Menu().Get());
 
-    EXPECT_EQ(W().StaticText1()->Text(), "Matricola Azienda");
-    EXPECT_EQ(W().PushButton1()->Caption(), "Calcola Contro Codice");
-    EXPECT_EQ(W().GroupBox1()->Caption(), "Controllo Matricola Azienda");
-    EXPECT_EQ(W().GroupBox2()->Caption(), "Sedi INPS corrispondenti");
+    auto shown = [](fw::RectControl& c) { return fw::testing::Inspect(c); };
+    EXPECT_EQ(shown(*W().StaticText1()).text, "Matricola Azienda");
+    EXPECT_EQ(shown(*W().PushButton1()).text, "Calcola Contro Codice");
+    EXPECT_EQ(shown(*W().GroupBox1()).text, "Controllo Matricola Azienda");
+    EXPECT_EQ(shown(*W().GroupBox2()).text, "Sedi INPS corrispondenti");
+
+    EXPECT_EQ(shown(*W().EditField1()).maxLength, 8);
+    EXPECT_TRUE(shown(*W().PushButton1()).defaultButton);
+    EXPECT_FALSE(shown(*W().PushButton1()).enabled);
+    EXPECT_EQ(shown(*W().StaticText2()).alignment, 1);
+    EXPECT_EQ(shown(*W().StaticText2()).fontPointSize, 18);
+    EXPECT_FALSE(shown(*W().ARListBox1()).headingShown);
+    EXPECT_EQ(shown(*W().ARListBox1()).columns, 1);
+}
+
+TEST(Finestra1Creation, AWindowThatCannotBeMadeIsANilObjectNamingIt) {
+    fw::testing::FailObjectCreations(1);
+    try {
+        implicit::Finestra1();
+        ADD_FAILURE() << "no exception";
+    } catch (const fw::NilObjectException& e) {
+        EXPECT_NE(std::string(e.what()).find("Finestra1.Finestra1"), std::string::npos) << e.what();
+    }
+    fw::testing::FailObjectCreations(0);
+    EXPECT_FALSE(fw::GetImplicitWindow("Finestra1.Finestra1"));
 }
 
 // The captions are set before each control's property string, which must leave them alone.

@@ -53,8 +53,8 @@ void Click(fw::RectControl& control) {
     drv::ProcessEvents();
 }
 
-Rect GeometryOnWindow(const fw::RectControl& control) {
-    const drv::ControlFacts f = drv::Inspect(const_cast<fw::RectControl&>(control));
+Rect GeometryOnWindow(fw::RectControl& control) {
+    const drv::ControlFacts f = drv::Inspect(control);
     return Rect{f.rect.x, f.rect.y, f.rect.width, f.rect.height};
 }
 

@@ -38,7 +38,7 @@ void PressReturn(fw::RectControl& control);
 void Click(fw::RectControl& control);
 
 // Where the control's widget stands on its window's content, in pixels.
-Rect GeometryOnWindow(const fw::RectControl& control);
+Rect GeometryOnWindow(fw::RectControl& control);
 // The control as it paints now.
 Image Grab(fw::RectControl& control);
 
