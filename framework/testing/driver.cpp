@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -333,6 +334,7 @@ ControlFacts Inspect(RectControl& control) {
         f.multipleSelection = tree->selectionMode() == QAbstractItemView::ExtendedSelection;
         f.frame = tree->frameShape() != QFrame::NoFrame;
     }
+    f.textWidth = QFontMetrics(font).horizontalAdvance(detail::ToQString(f.text));
     return f;
 }
 

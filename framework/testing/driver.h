@@ -95,6 +95,7 @@ struct ControlFacts {
     bool insideGroupBox = false;
     std::string groupBoxName; // the group box whose widget holds it
     std::string text;         // label, field, button caption or frame title as shown
+    int textWidth = 0;        // pixels the text takes in the widget's font
     std::string toolTip;
     std::string fontFamily;
     int fontPixelSize = 0; // -1 when the font's size is in points

@@ -96,9 +96,23 @@ TEST_F(Finestra1Test, ShowsAFixedWindowWithTheSharedMenuBarAndTheLocalizedTexts)
     EXPECT_TRUE(shown(*W().PushButton1()).defaultButton);
     EXPECT_FALSE(shown(*W().PushButton1()).enabled);
     EXPECT_EQ(shown(*W().StaticText2()).alignment, 1);
-    EXPECT_EQ(shown(*W().StaticText2()).fontPointSize, 18);
+    EXPECT_EQ(shown(*W().StaticText2()).fontPixelSize, 18);
     EXPECT_FALSE(shown(*W().ARListBox1()).headingShown);
     EXPECT_EQ(shown(*W().ARListBox1()).columns, 1);
+}
+
+// Sizes are laid out in pixels: at any screen resolution every caption, and a whole number in the field,
+// fits its control instead of being cut.
+TEST_F(Finestra1Test, CaptionsAndAWholeNumberFitTheirControls) {
+    user::Type(*W().EditField1(), "88888888");
+    for (fw::RectControl* c : {static_cast<fw::RectControl*>(W().StaticText1().Get()),
+                               static_cast<fw::RectControl*>(W().EditField1().Get()),
+                               static_cast<fw::RectControl*>(W().PushButton1().Get()),
+                               static_cast<fw::RectControl*>(W().GroupBox1().Get()),
+                               static_cast<fw::RectControl*>(W().GroupBox2().Get())}) {
+        const fw::testing::ControlFacts facts = fw::testing::Inspect(*c);
+        EXPECT_LE(facts.textWidth, facts.rect.width - 6) << c->Name() << " shows \"" << facts.text << "\"";
+    }
 }
 
 TEST(Finestra1Creation, AWindowThatCannotBeMadeIsANilObjectNamingIt) {
