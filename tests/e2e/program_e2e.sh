@@ -69,7 +69,7 @@ start_program() {
     app_pid=$!
     wait_for "the main window" sh -c "xdotool search --onlyvisible --name '^Morvalit DL\$' | grep -q ."
     main_window=$(xdotool search --onlyvisible --name '^Morvalit DL$' | head -n1)
-    xdotool windowactivate --sync "$main_window" >/dev/null 2>&1 || true
+    timeout 10 xdotool windowactivate --sync "$main_window" >/dev/null 2>&1 || true
     wait_for "the main window to be active" sh -c "[ \"\$(xdotool getactivewindow)\" = $main_window ]"
 }
 
@@ -144,7 +144,7 @@ kill -0 "$app_pid" 2>/dev/null || fail "the program ended when the about window 
 xdotool search --onlyvisible --name '^Morvalit DL$' | grep -q . || fail "the main window went away with the about window"
 echo "ok: OK closes the about window; the main window and the program go on"
 
-xdotool windowactivate --sync "$main_window" >/dev/null 2>&1 || true
+timeout 10 xdotool windowactivate --sync "$main_window" >/dev/null 2>&1 || true
 wait_for "the main window to be active" sh -c "[ \"\$(xdotool getactivewindow)\" = $main_window ]"
 xdotool key ctrl+q
 expect_exit_zero "Ctrl+Q"
