@@ -15,6 +15,8 @@ using namespace fw::prop;
 
 constexpr std::int32_t kNoIndex = INT_MIN; // a control that is not part of a control array
 
+// One entry per line, in the order the strings hold them, so each table reads (and diffs) like its design.
+// clang-format off
 constexpr fw::PropertyLiteral kWindow[] = {
     Int("Placement", 0),
     Int("Width", 425),
@@ -39,15 +41,33 @@ constexpr fw::PropertyLiteral kWindow[] = {
 };
 
 constexpr fw::PropertyLiteral kStaticText1[] = {
-    Str("InitialParent", ""), Str("DataField", ""),      Str("DataSource", ""),
-    Bool("Underline", false), Bool("Italic", false),     Bool("Bold", false),
-    Int("TextSize", 0),       Str("TextFont", "System"), Bool("AutoDeactivate", true),
-    Str("HelpTag", ""),       Bool("Visible", true),     Bool("Enabled", true),
-    Bool("Multiline", false), Rgb("TextColor", 0, 0, 0), Int("TextAlign", 1),
-    Int("TabIndex", 0),       Int("TabPanelIndex", 0),   Bool("LockBottom", false),
-    Bool("LockRight", false), Bool("LockTop", false),    Bool("LockLeft", false),
-    Int("Height", 20),        Int("Width", 173),         Int("Top", 302),
-    Int("Left", 126),         Int("Index", kNoIndex),    Str("Name", "StaticText1"),
+    Str("InitialParent", ""),
+    Str("DataField", ""),
+    Str("DataSource", ""),
+    Bool("Underline", false),
+    Bool("Italic", false),
+    Bool("Bold", false),
+    Int("TextSize", 0),
+    Str("TextFont", "System"),
+    Bool("AutoDeactivate", true),
+    Str("HelpTag", ""),
+    Bool("Visible", true),
+    Bool("Enabled", true),
+    Bool("Multiline", false),
+    Rgb("TextColor", 0, 0, 0),
+    Int("TextAlign", 1),
+    Int("TabIndex", 0),
+    Int("TabPanelIndex", 0),
+    Bool("LockBottom", false),
+    Bool("LockRight", false),
+    Bool("LockTop", false),
+    Bool("LockLeft", false),
+    Int("Height", 20),
+    Int("Width", 173),
+    Int("Top", 302),
+    Int("Left", 126),
+    Int("Index", kNoIndex),
+    Str("Name", "StaticText1"),
     Bool("TabStop", true),
 };
 
@@ -134,17 +154,37 @@ constexpr fw::PropertyLiteral kImageWell1[] = {
 };
 
 constexpr fw::PropertyLiteral kStaticText3[] = {
-    Str("InitialParent", ""), Str("DataField", ""),      Str("DataSource", ""),
-    Bool("Underline", false), Bool("Italic", false),     Bool("Bold", false),
-    Int("TextSize", 0),       Str("TextFont", "System"), Bool("AutoDeactivate", true),
-    Str("HelpTag", ""),       Bool("Visible", true),     Bool("Enabled", true),
-    Bool("Multiline", false), Rgb("TextColor", 0, 0, 0), Int("TextAlign", 1),
-    Int("TabIndex", 4),       Int("TabPanelIndex", 0),   Bool("LockBottom", false),
-    Bool("LockRight", false), Bool("LockTop", false),    Bool("LockLeft", false),
-    Int("Height", 20),        Int("Width", 385),         Int("Top", 361),
-    Int("Left", 20),          Int("Index", kNoIndex),    Str("Name", "StaticText3"),
+    Str("InitialParent", ""),
+    Str("DataField", ""),
+    Str("DataSource", ""),
+    Bool("Underline", false),
+    Bool("Italic", false),
+    Bool("Bold", false),
+    Int("TextSize", 0),
+    Str("TextFont", "System"),
+    Bool("AutoDeactivate", true),
+    Str("HelpTag", ""),
+    Bool("Visible", true),
+    Bool("Enabled", true),
+    Bool("Multiline", false),
+    Rgb("TextColor", 0, 0, 0),
+    Int("TextAlign", 1),
+    Int("TabIndex", 4),
+    Int("TabPanelIndex", 0),
+    Bool("LockBottom", false),
+    Bool("LockRight", false),
+    Bool("LockTop", false),
+    Bool("LockLeft", false),
+    Int("Height", 20),
+    Int("Width", 385),
+    Int("Top", 361),
+    Int("Left", 20),
+    Int("Index", kNoIndex),
+    Str("Name", "StaticText3"),
     Bool("TabStop", true),
 };
+
+// clang-format on
 
 static_assert(std::size(kWindow) == 20 && fw::EncodedSize(kWindow) == 257);
 static_assert(std::size(kStaticText1) == 28 && fw::EncodedSize(kStaticText1) == 338);
