@@ -19,11 +19,7 @@ build: setup $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD)/bundle/MacOS/MorvalitDL ]; then \
-	    $(BUILD)/bundle/MacOS/MorvalitDL; \
-	else \
-	    echo "The program is not built yet: only its check-code library and tests exist so far (try make test)."; \
-	fi
+	$(BUILD)/bundle/MacOS/MorvalitDL
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -55,6 +51,7 @@ fuzz: setup $(FUZZ_BUILD)/build.ninja
 
 bench: build
 	$(BUILD)/bench/bench_checkcode
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_mainwindow
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
