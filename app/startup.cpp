@@ -1,6 +1,5 @@
 #include "app/startup.h"
 
-#include "framework/exceptions.h"
 #include "framework/runtime.h"
 #include "mainwindow/finestra1.h"
 
@@ -15,13 +14,9 @@ void Main() {
         ApplicationAddMenuHandlers();
         MakeDefaultView();
         fw::RuntimeRun();
-    } catch (const fw::RuntimeException& e) {
-        // The framework's own failures (a nil object, a refused argument or format): reported once, and the
-        // run goes on to its clean-up instead of leaving main with the menu bar and the runtime still up.
-        fw::UnhandledException(e);
     } catch (const std::exception& e) {
-        // A standard failure out of a step or a handler (out of memory, say) is reported the same way.
-        // Anything that is not an exception at all is not ours to swallow and is left to terminate.
+        // The framework's failures (fw::RuntimeException and its kinds) and standard ones alike: reported once,
+        // and the run goes on to its clean-up. Anything that is not an exception is left to terminate.
         fw::UnhandledException(e);
     }
 }
