@@ -1,7 +1,7 @@
-#include "started_app.h"
-
+#include "app/localize.h"
+#include "app/menu.h"
 #include "framework/runtime.h"
-#include "framework/testing/driver_runtime.h"
+#include "framework/system.h"
 
 #include <gtest/gtest.h>
 
@@ -35,10 +35,6 @@ const Row kBar[] = {
     {"EditMenu", "EditClear", Kind::Plain, "Cancella", "", false},
 };
 
-using MenuBar = StartedApp;
-using AboutCommand = StartedApp;
-using Application = StartedApp;
-
 Kind KindOf(fw::MenuItem& item) {
     if (dynamic_cast<fw::QuitMenuItem*>(&item))
         return Kind::Quit;
@@ -47,102 +43,33 @@ Kind KindOf(fw::MenuItem& item) {
     return Kind::Plain;
 }
 
-std::vector<std::string> Names(const fw::MenuItem& parent) {
-    std::vector<std::string> names;
-    for (std::int32_t i = 0; i < parent.Count(); ++i)
-        names.push_back(parent.Item(i)->Name());
-    return names;
-}
-
-TEST_F(MenuBar, HoldsTwoMenusOfTwoAndSixItemsInOrder) {
-    fw::Ref<Menu> bar = implicit::Menu();
-    EXPECT_EQ(Names(*bar), (std::vector<std::string>{"FileMenu", "EditMenu"}));
-    EXPECT_EQ(Names(*bar->Item(0)), (std::vector<std::string>{"ArchivioInfosuMorvalit", "FileQuit"}));
-    EXPECT_EQ(Names(*bar->Item(1)), (std::vector<std::string>{"EditUndo", "UntitledMenu1", "EditCut",
-                                                              "EditCopy", "EditPaste", "EditClear"}));
-    for (std::int32_t i = 0; i < bar->Item(1)->Count(); ++i)
-        EXPECT_EQ(bar->Item(1)->Item(i)->Count(), 0);
-}
-
-class MenuItemTest : public StartedApp, public ::testing::WithParamInterface<Row> {};
-
-TEST_P(MenuItemTest, HasItsClassCaptionShortcutAndAutoEnable) {
-    const Row& row = GetParam();
-    fw::Ref<Menu> bar = implicit::Menu();
-    fw::Ref<fw::MenuItem> parent = *row.parent ? bar->Child(row.parent) : fw::Ref<fw::MenuItem>(bar);
-    ASSERT_TRUE(parent);
-    fw::Ref<fw::MenuItem> item = parent->Child(row.name);
-    ASSERT_TRUE(item) << row.name << " is not a direct child of " << (*row.parent ? row.parent : "the bar");
-    EXPECT_EQ(KindOf(*item), row.kind);
-    EXPECT_EQ(item->Text(), row.caption);
-    EXPECT_EQ(item->KeyboardShortcut(), row.shortcut);
-    EXPECT_EQ(item->AutoEnable(), row.autoEnable);
-}
-
-// What a window showing the bar puts on screen: the two titles, the shortcuts as keys, the separator line.
-TEST_P(MenuItemTest, ShowsInAWindowAsItsRowSays) {
-    const Row& row = GetParam();
-    fw::Ref<Menu> bar = implicit::Menu();
-    fw::testing::MenuWindow window(*bar);
-    fw::Ref<fw::MenuItem> item = bar->Lookup(row.name);
-    ASSERT_TRUE(item);
-    const std::string caption = row.caption;
-    EXPECT_EQ(fw::testing::ShowsAsSeparator(*item), caption == "-");
-    if (caption != "-") {
-        EXPECT_EQ(fw::testing::ShownText(*item), caption);
+// Every item under menu at any depth, each after its parent, with its parent's name.
+void Walk(const fw::MenuItem& menu, const std::string& parent,
+          std::vector<std::pair<std::string, fw::Ref<fw::MenuItem>>>& items) {
+    for (std::int32_t i = 0; i < menu.Count(); ++i) {
+        items.emplace_back(parent, menu.Item(i));
+        Walk(*menu.Item(i), menu.Item(i)->Name(), items);
     }
-    std::string keys = row.shortcut;
-    if (keys.rfind("Cmd+", 0) == 0)
-        keys.replace(0, 3, "Ctrl"); // the command key of this platform
-    EXPECT_EQ(fw::testing::ShortcutKeys(*item), keys);
 }
 
-INSTANTIATE_TEST_SUITE_P(TheTenItems, MenuItemTest, ::testing::ValuesIn(kBar),
-                         [](const ::testing::TestParamInfo<Row>& info) {
-                             return std::string(info.param.name);
-                         });
-
-TEST_F(MenuBar, ShowsTheTwoTitlesInAWindow) {
-    fw::testing::MenuWindow window(*implicit::Menu());
-    EXPECT_EQ(window.MenuTitles(), (std::vector<std::string>{"Archivio", "Composizione"}));
+TEST(MenuBar, HoldsTheTenItemsInOrderEachWithItsClassCaptionShortcutAndAutoEnable) {
+    std::vector<std::pair<std::string, fw::Ref<fw::MenuItem>>> items;
+    Walk(*implicit::Menu(), "", items);
+    ASSERT_EQ(items.size(), std::size(kBar));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const Row& row = kBar[i];
+        fw::MenuItem& item = *items[i].second;
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(items[i].first, row.parent);
+        EXPECT_EQ(item.Name(), row.name);
+        EXPECT_EQ(KindOf(item), row.kind);
+        EXPECT_EQ(item.Text(), row.caption);
+        EXPECT_EQ(item.KeyboardShortcut(), row.shortcut);
+        EXPECT_EQ(item.AutoEnable(), row.autoEnable);
+    }
 }
 
-TEST_F(MenuBar, CtrlQEndsTheRunningLoopWithCodeZero) {
-    fw::testing::MenuWindow window(*implicit::Menu());
-    ASSERT_TRUE(window.Activate());
-    fw::testing::After(0, [&window] { window.Press("Ctrl+Q"); });
-    fw::testing::After(10000, [] { fw::Quit(99); }); // a missed shortcut fails instead of hanging
-    fw::RuntimeRun();
-    EXPECT_EQ(fw::RuntimeExit(), 0);
-}
-
-TEST_F(MenuBar, IsBuiltOnceAndSharedWithTheApplication) {
-    fw::Ref<Menu> first = implicit::Menu();
-    fw::Ref<Menu> second = implicit::Menu();
-    EXPECT_EQ(first, second);
-    EXPECT_EQ(first.Get(), Menu::_implicitInstance.Get());
-    EXPECT_EQ(implicit::App()->MenuBar().Get(), first.Get());
-    EXPECT_EQ(first->Count(), 2);
-}
-
-// Captions are read while the bar is built: a later translation shows in a bar built after it, not before.
-TEST_F(MenuBar, ExitEmptiesTheSlotAndTheNextRequestBuildsAfresh) {
-    fw::Ref<Menu> shared = implicit::Menu();
-    Menu::Exit();
-    EXPECT_TRUE(Menu::_implicitInstance.IsNil());
-
-    fw::SetTranslation("Localize.Esci", "Quit");
-    fw::Ref<Menu> rebuilt = implicit::Menu();
-    fw::ClearTranslations();
-    EXPECT_NE(rebuilt, shared);
-    EXPECT_EQ(rebuilt->Lookup("FileQuit")->Text(), "Quit");
-    EXPECT_EQ(shared->Lookup("FileQuit")->Text(), "Esci");
-    EXPECT_EQ(rebuilt->Count(), 2);
-
-    Menu::_implicitInstance = shared; // the application keeps showing the first bar
-}
-
-TEST_F(MenuBar, FailedBuildLeavesTheSlotEmpty) {
+TEST(MenuBar, FailedBuildLeavesTheSlotEmpty) {
     fw::Ref<Menu> shared = implicit::Menu();
     Menu::Exit();
     fw::testing::FailObjectCreations(1);
@@ -152,18 +79,43 @@ TEST_F(MenuBar, FailedBuildLeavesTheSlotEmpty) {
     Menu::_implicitInstance = shared;
 }
 
-TEST_F(AboutCommand, IsTheOnlyHandlerOfTheProgramsOwn) {
-    fw::Ref<App> app = implicit::App();
-    ASSERT_TRUE(app);
-    EXPECT_EQ(app->MenuHandlerNames(), std::vector<fw::Text>{"ArchivioInfosuMorvalit"});
-    EXPECT_NE(app->MenuHandler("ArchivioInfosuMorvalit"), nullptr);
-    for (const char* name : {"FileQuit", "EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"})
-        EXPECT_EQ(app->MenuHandler(name), nullptr) << name;
-}
+struct Caption {
+    fw::Text (*read)();
+    const char* key;
+    const char* italian;
+};
 
-TEST_F(Application, AccessorGivesTheRegisteredObjectEveryTime) {
-    EXPECT_EQ(implicit::App().Get(), fw::GetAppObject().Get());
-    EXPECT_EQ(implicit::App(), implicit::App());
+const Caption kCaptions[] = {
+    {Localize::Arch, "Localize.Arch", "Archivio"},
+    {Localize::Compos, "Localize.Compos", "Composizione"},
+    {Localize::About, "Localize.About", "Info su Morvalit"},
+    {Localize::Esci, "Localize.Esci", "Esci"},
+    {Localize::Annulla, "Localize.Annulla", "Annulla"},
+    {Localize::Taglia, "Localize.Taglia", "Taglia"},
+    {Localize::Copia, "Localize.Copia", "Copia"},
+    {Localize::Incolla, "Localize.Incolla", "Incolla"},
+    {Localize::Cancella, "Localize.Cancella", "Cancella"},
+    {Localize::nomefin, "Localize.nomefin", "Morvalit DL"},
+    {Localize::matrAzi, "Localize.matrAzi", "Matricola Azienda"},
+    {Localize::contrmatazi, "Localize.contrmatazi", "Controllo Matricola Azienda"},
+    {Localize::calcCCodice, "Localize.calcCCodice", "Calcola Contro Codice"},
+    {Localize::sediinpscorr, "Localize.sediinpscorr", "Sedi INPS corrispondenti"},
+    {Localize::versione, "Localize.versione", "Versione"},
+    {Localize::PrFree, "Localize.PrFree", "Prodotto Freeware"},
+};
+
+// Each caption asks for its own key, spelt exactly, on every read, and is Italian without a translation.
+TEST(Captions, EachReadsItsExactKeyAfreshAndFallsBackToItalian) {
+    for (const Caption& c : kCaptions) {
+        SCOPED_TRACE(c.key);
+        EXPECT_EQ(c.read(), c.italian);
+        fw::SetTranslation(c.key, "first");
+        EXPECT_EQ(c.read(), "first");
+        fw::SetTranslation(c.key, "second");
+        EXPECT_EQ(c.read(), "second") << "a caption must not be cached";
+        fw::RemoveTranslation(c.key);
+        EXPECT_EQ(c.read(), c.italian);
+    }
 }
 
 } // namespace

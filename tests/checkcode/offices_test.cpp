@@ -30,14 +30,11 @@ std::string Lower(std::string_view text) {
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return lower;
 }
-std::string Prefix(int two_digits) {
-    return std::string(1, static_cast<char>('0' + two_digits / 10)) +
-           static_cast<char>('0' + two_digits % 10);
-}
 
 // ---- The table's content.
 
-TEST(OfficeTable, EveryEntryIsCodeBlankName) {
+TEST(OfficeTable, EveryEntryIsCodeBlankNameAndNoCodeOrNameComesTwice) {
+    std::set<std::string_view> codes, names;
     for (std::string_view entry : BuildOfficeTable()) {
         SCOPED_TRACE(entry);
         ASSERT_GE(entry.size(), 9u);
@@ -55,46 +52,25 @@ TEST(OfficeTable, EveryEntryIsCodeBlankName) {
                                  c == '(' || c == ')' || c == '-' || c == '.' || (digit_allowed && c == '1');
             EXPECT_TRUE(allowed) << "character " << c;
         }
+        EXPECT_TRUE(codes.insert(Code(entry)).second) << "code seen before";
+        EXPECT_TRUE(names.insert(name).second) << "name seen before";
     }
 }
 
-TEST(OfficeTable, CodesAndNamesAreUnique) {
-    std::set<std::string_view> codes, names;
-    for (std::string_view entry : BuildOfficeTable()) {
-        codes.insert(Code(entry));
-        names.insert(Name(entry));
-    }
-    EXPECT_EQ(codes.size(), 214u);
-    EXPECT_EQ(names.size(), 214u);
-}
-
-TEST(OfficeTable, PrefixesAreExactly01To95WithTheKnownGroupSizes) {
-    std::map<std::string, int> group_size;
-    for (std::string_view entry : BuildOfficeTable()) {
-        ++group_size[std::string(entry.substr(0, 2))];
-    }
-    std::set<std::string> expected_prefixes;
-    for (int p = 1; p <= 95; ++p) {
-        expected_prefixes.insert(Prefix(p));
-    }
-    std::set<std::string> prefixes;
+// Offices per two-digit prefix, and how many prefixes have one office, two, ...: an entry lost, doubled or
+// miscopied into another prefix changes the spread. Which prefixes exist at all the lookup below pins.
+TEST(OfficeTable, PrefixGroupsHaveTheKnownSizes) {
+    std::map<std::string_view, int> group_size;
+    for (std::string_view entry : BuildOfficeTable())
+        ++group_size[entry.substr(0, 2)];
     std::map<int, int> groups_of_size;
-    for (const auto& [prefix, size] : group_size) {
-        prefixes.insert(prefix);
+    for (const auto& [prefix, size] : group_size)
         ++groups_of_size[size];
-    }
-    EXPECT_EQ(prefixes, expected_prefixes);
     EXPECT_EQ(group_size["70"], 20);
-    EXPECT_EQ(group_size["49"], 12);
     EXPECT_EQ(group_size["81"], 11);
-    EXPECT_EQ(group_size["51"], 8);
-    EXPECT_EQ(group_size["30"], 5);
-    EXPECT_EQ(group_size["22"], 4);
-    EXPECT_EQ(group_size["25"], 4);
-    EXPECT_EQ(group_size["88"], 4);
-    const std::map<int, int> expected_groups{{1, 42}, {2, 31}, {3, 14}, {4, 3}, {5, 1},
-                                             {8, 1},  {11, 1}, {12, 1}, {20, 1}};
-    EXPECT_EQ(groups_of_size, expected_groups);
+    EXPECT_EQ(
+        groups_of_size,
+        (std::map<int, int>{{1, 42}, {2, 31}, {3, 14}, {4, 3}, {5, 1}, {8, 1}, {11, 1}, {12, 1}, {20, 1}}));
 }
 
 TEST(OfficeTable, StoredInAscendingOrderOfName) {
@@ -140,7 +116,6 @@ TEST_P(LookupTest, SelectsEntriesInStoredOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Offices, LookupTest,
     testing::Values(LookupCase{"one", "12345678", {"1200 Bergamo"}},
-                    LookupCase{"firstDigitsOnly", "12999999", {"1200 Bergamo"}},
                     LookupCase{"firstAndLaterIndex", "01000000", {"0100 Agrigento", "0101 Sciacca"}},
                     LookupCase{"lastIndex", "92000000", {"9200 Viterbo"}},
                     LookupCase{"twelveByName",
@@ -149,31 +124,18 @@ INSTANTIATE_TEST_SUITE_P(
                                 "4905 Milano Corvetto", "4904 Milano Fiori", "4908 Milano Legnano",
                                 "4903 Milano Missori", "4902 Milano Nord", "4909 Milano Seregno (C.O.)",
                                 "4901 Monza", "4979 Vimercate"}},
-                    LookupCase{"twenty", "70000001", {"7095 Anzio",           "7006 Civitavecchia",
-                                                      "7074 Grottaferrata",   "7099 Guidonia",
-                                                      "7094 Monterotondo",    "7096 Palestrina",
-                                                      "7015 Pomezia",         "7000 Roma",
-                                                      "7012 Roma Aurelio",    "7009 Roma Casilino Prenestino",
-                                                      "7005 Roma Centro",     "7001 Roma Eur",
-                                                      "7014 Roma Flaminio",   "7004 Roma Montesacro",
-                                                      "7002 Roma Monteverde", "7003 Roma Ostia Lido",
-                                                      "7013 Roma Tiburtino",  "7010 Roma Tuscolano",
-                                                      "7091 Tivoli",          "7092 Velletri"}},
                     LookupCase{"prefix00", "00000000", {}}, LookupCase{"prefix96", "96000000", {}},
                     LookupCase{"prefix97", "97000000", {}}, LookupCase{"prefix98", "98000000", {}},
                     LookupCase{"prefix99", "99999999", {}}, LookupCase{"letterFirst", "a2345678", {}},
                     LookupCase{"letterSecond", "1a345678", {}}, LookupCase{"blankFirst", " 1234567", {}},
-                    LookupCase{"fullWidthDigits",
-                               "\xEF\xBC\x91\xEF\xBC\x92"
-                               "345678",
-                               {}},
+                    LookupCase{"fullWidthDigits", "\357\274\221\357\274\222345678", {}},
                     LookupCase{"oneCharacter", "1", {}}, LookupCase{"empty", "", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OfficeLookup, EveryPrefixFrom01To95SelectsItsOwnEntriesAndTogetherAll) {
     std::set<std::string_view> selected;
     for (int p = 1; p <= 95; ++p) {
-        const std::string prefix = Prefix(p);
+        const std::string prefix{static_cast<char>('0' + p / 10), static_cast<char>('0' + p % 10)};
         const Entries found = FindOffices(prefix + "123456");
         EXPECT_FALSE(found.empty()) << prefix;
         for (std::string_view entry : found) {
@@ -182,20 +144,6 @@ TEST(OfficeLookup, EveryPrefixFrom01To95SelectsItsOwnEntriesAndTogetherAll) {
         }
     }
     EXPECT_EQ(selected.size(), 214u);
-}
-
-TEST(OfficeLookup, RepeatedLookupGivesTheSameEntries) {
-    const Entries first = FindOffices("81000000");
-    EXPECT_EQ(first.size(), 11u);
-    FindOffices("70000000");
-    EXPECT_EQ(FindOffices("81000000"), first);
-}
-
-TEST(OfficeLookup, CallbackSeesEachEntryAsItIsSelected) {
-    Entries seen;
-    checkcode::LookupOffices("30123456", [&seen](std::string_view entry) { seen.push_back(entry); });
-    EXPECT_EQ(seen, FindOffices("30123456"));
-    EXPECT_EQ(seen.size(), 5u);
 }
 
 TEST(OfficeLookup, ExceptionFromCallbackLeavesTheLookup) {

@@ -1,21 +1,21 @@
 // The check-code window driven the way a user drives it: keys typed into the field, clicks on the button,
 // a right click for the Edit menu, the close box; what shows is read back from the controls and from pixels.
-#include "app/localize.h"
 #include "app/menu.h"
-#include "framework/properties.h"
 #include "framework/runtime.h"
 #include "framework/system.h"
 #include "framework/testing/driver.h"
+#include "framework/testing/driver_mainwin.h"
 #include "mainwindow/finestra1.h"
-#include "user.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
 
+namespace drv = fw::testing;
 using Rows = std::vector<std::string>;
 
 // The shared menu bar is a module-level object: it goes before the process ends, as at the program's
@@ -27,103 +27,119 @@ public:
 [[maybe_unused]] const ::testing::Environment* const kReleaseMenuBar =
     ::testing::AddGlobalTestEnvironment(new ReleaseMenuBar);
 
+void CloseForGood(const fw::Ref<Finestra1>& window) {
+    if (window && window->IsOpen())
+        window->Close();
+    drv::ResetRunState(); // the main window's closing asked to quit; the next test starts a fresh run
+    drv::ProcessEvents();
+}
+
+void Type(fw::EditField& field, std::string_view text) {
+    drv::TypeText(field, text);
+    drv::ProcessEvents();
+}
+
+void Press(fw::RectControl& control, drv::Key key, unsigned modifiers = drv::NoModifier) {
+    drv::PressKey(control, key, modifiers);
+    drv::ProcessEvents();
+}
+
+// Bands of the list's picture from its first tinted line down: a line is tinted when the tint covers a third
+// of it or more, plain when it shows none; other lines (the frame) are skipped.
+struct Bands {
+    std::vector<int> runs;   // tinted, plain, tinted, ... heights in lines
+    bool textOnTint = false; // some tinted line also holds dark (text) pixels
+};
+
+Bands ReadBands(const drv::Image& img) {
+    constexpr fw::Color kTint{237, 243, 254};
+    Bands b;
+    int current = -1; // 1 tinted, 0 plain
+    for (int y = 0; y < img.height; ++y) {
+        int tint = 0, dark = 0;
+        for (int x = 0; x < img.width; ++x) {
+            const fw::Color c = img.At(x, y);
+            tint += c == kTint;
+            dark += c != kTint && c.red < 128 && c.green < 128 && c.blue < 128;
+        }
+        const bool tinted = tint > 0 && tint * 3 >= img.width;
+        if ((current < 0 && !tinted) || (!tinted && tint > 0))
+            continue; // the frame above the first row, or a frame line
+        if (tinted != (current == 1)) {
+            b.runs.push_back(0);
+            current = tinted;
+        }
+        ++b.runs.back();
+        b.textOnTint = b.textOnTint || (tinted && dark > 0);
+    }
+    return b;
+}
+
 class Finestra1Test : public ::testing::Test {
 protected:
     void SetUp() override {
         window_ = implicit::Finestra1();
         ASSERT_TRUE(window_);
-        user::Settle();
+        drv::ProcessEvents();
     }
-    void TearDown() override { user::CloseForGood(window_); }
+    void TearDown() override { CloseForGood(window_); }
 
     Finestra1& W() { return *window_; }
     Rows ListRows() {
         Rows rows;
-        const fw::Ref<ARListBox> list = W().ARListBox1();
-        for (std::int32_t r = 0; r < list->ListCount(); ++r)
-            rows.push_back(list->Cell(r, 0));
+        for (std::int32_t r = 0; r < W().ARListBox1()->ListCount(); ++r)
+            rows.push_back(W().ARListBox1()->Cell(r, 0));
         return rows;
+    }
+    void ClearField() {
+        drv::PressKey(*W().EditField1(), drv::Key::End);
+        drv::PressKey(*W().EditField1(), drv::Key::Home, drv::Shift);
+        Press(*W().EditField1(), drv::Key::Delete);
     }
     // Types the number into an emptied field and clicks the button.
     void Look(const std::string& number) {
-        user::ClearField(*W().EditField1());
-        user::Type(*W().EditField1(), number);
-        user::Click(*W().PushButton1());
+        ClearField();
+        Type(*W().EditField1(), number);
+        drv::Click(*W().PushButton1());
+        drv::ProcessEvents();
     }
 
     fw::Ref<Finestra1> window_;
 };
 
-// ---- building -------------------------------------------------------------------------------------------
-
-TEST_F(Finestra1Test, IsOneWindowAskedForTwice) {
+TEST_F(Finestra1Test, IsOneWindowThatStartsEmptyWithTheButtonDisabled) {
     EXPECT_EQ(implicit::Finestra1(), window_);
     EXPECT_EQ(W().Controls().size(), 7u);
-}
-
-TEST_F(Finestra1Test, StartsEmptyWithTheButtonDisabled) {
     EXPECT_EQ(W().EditField1()->Text(), "");
     EXPECT_FALSE(W().PushButton1()->Enabled());
     EXPECT_EQ(W().StaticText2()->Text(), "");
     EXPECT_EQ(W().ARListBox1()->ListCount(), 0);
-    EXPECT_EQ(W().ARListBox1()->ColumnCount(), 1);
-    EXPECT_FALSE(W().ARListBox1()->HasHeading());
     EXPECT_TRUE(W().ARListBox1()->bAlternateRows());
-}
-
-// What the window's widgets show, not only what its properties hold.
-TEST_F(Finestra1Test, ShowsAFixedWindowWithTheSharedMenuBarAndTheLocalizedTexts) {
-    const fw::testing::WindowFacts win = fw::testing::Inspect(W());
-    EXPECT_TRUE(win.shown);
-    EXPECT_EQ(win.title, "Morvalit DL");
-    EXPECT_EQ(win.contentWidth, 300);
-    EXPECT_EQ(win.contentHeight, 496);
-    EXPECT_TRUE(win.fixedSize);
-    EXPECT_TRUE(win.closeButton);
-    EXPECT_FALSE(win.minimizeButton);
-    EXPECT_FALSE(win.maximizeButton);
-    EXPECT_TRUE(win.menuBarShown);
-    EXPECT_EQ(win.menuBarMenus, 2);
-    EXPECT_EQ(W().MenuBar().Get(), implicit::Menu().Get());
-
-    auto shown = [](fw::RectControl& c) { return fw::testing::Inspect(c); };
-    EXPECT_EQ(shown(*W().StaticText1()).text, "Matricola Azienda");
-    EXPECT_EQ(shown(*W().PushButton1()).text, "Calcola Contro Codice");
-    EXPECT_EQ(shown(*W().GroupBox1()).text, "Controllo Matricola Azienda");
-    EXPECT_EQ(shown(*W().GroupBox2()).text, "Sedi INPS corrispondenti");
-
-    EXPECT_EQ(shown(*W().EditField1()).maxLength, 8);
-    EXPECT_TRUE(shown(*W().PushButton1()).defaultButton);
-    EXPECT_FALSE(shown(*W().PushButton1()).enabled);
-    EXPECT_EQ(shown(*W().StaticText2()).alignment, 1);
-    EXPECT_EQ(shown(*W().StaticText2()).fontPixelSize, 18);
-    EXPECT_FALSE(shown(*W().ARListBox1()).headingShown);
-    EXPECT_EQ(shown(*W().ARListBox1()).columns, 1);
 }
 
 // Sizes are laid out in pixels: at any screen resolution every caption, and a whole number in the field,
 // fits its control instead of being cut.
 TEST_F(Finestra1Test, CaptionsAndAWholeNumberFitTheirControls) {
-    user::Type(*W().EditField1(), "88888888");
+    Type(*W().EditField1(), "88888888");
     for (fw::RectControl* c : {static_cast<fw::RectControl*>(W().StaticText1().Get()),
                                static_cast<fw::RectControl*>(W().EditField1().Get()),
                                static_cast<fw::RectControl*>(W().PushButton1().Get()),
                                static_cast<fw::RectControl*>(W().GroupBox1().Get()),
                                static_cast<fw::RectControl*>(W().GroupBox2().Get())}) {
-        const fw::testing::ControlFacts facts = fw::testing::Inspect(*c);
+        const drv::ControlFacts facts = drv::Inspect(*c);
         EXPECT_LE(facts.textWidth, facts.rect.width - 6) << c->Name() << " shows \"" << facts.text << "\"";
     }
 }
 
 TEST(Finestra1Creation, AWindowThatCannotBeMadeIsANilObjectNamingIt) {
-    fw::testing::FailObjectCreations(1);
+    drv::FailObjectCreations(1);
     try {
         implicit::Finestra1();
         ADD_FAILURE() << "no exception";
     } catch (const fw::NilObjectException& e) {
         EXPECT_NE(std::string(e.what()).find("Finestra1.Finestra1"), std::string::npos) << e.what();
     }
-    fw::testing::FailObjectCreations(0);
+    drv::FailObjectCreations(0);
     EXPECT_FALSE(fw::GetImplicitWindow("Finestra1.Finestra1"));
 }
 
@@ -135,87 +151,36 @@ TEST(Finestra1Captions, TranslationsReachEveryCaptionAndOutliveThePropertyString
     fw::SetTranslation("Localize.contrmatazi", "Check code");
     fw::SetTranslation("Localize.sediinpscorr", "INPS offices");
     fw::Ref<Finestra1> w = implicit::Finestra1();
-    for (const char* key : {"Localize.nomefin", "Localize.matrAzi", "Localize.calcCCodice",
-                            "Localize.contrmatazi", "Localize.sediinpscorr"})
-        fw::RemoveTranslation(key);
+    fw::ClearTranslations();
     EXPECT_EQ(w->Title(), "Check digits");
     EXPECT_EQ(w->StaticText1()->Text(), "Employer number");
     EXPECT_EQ(w->PushButton1()->Caption(), "Compute");
     EXPECT_EQ(w->GroupBox1()->Caption(), "Check code");
     EXPECT_EQ(w->GroupBox2()->Caption(), "INPS offices");
-    user::CloseForGood(w);
+    CloseForGood(w);
 }
-
-struct Placement {
-    const char* name;
-    const char* cls;
-    int left, top, width, height;
-    const char* parent;
-};
-
-// As designed: window coordinates, also for the two controls inside a group box.
-const Placement kPlacements[] = {
-    {"StaticText1", "StaticText", 46, 62, 124, 21, ""},
-    {"EditField1", "EditField", 176, 61, 75, 22, ""},
-    {"PushButton1", "PushButton", 69, 124, 163, 20, ""},
-    {"GroupBox1", "GroupBox", 40, 170, 221, 85, ""},
-    {"StaticText2", "StaticText", 54, 199, 197, 38, "GroupBox1"},
-    {"GroupBox2", "GroupBox", 40, 279, 221, 197, ""},
-    {"ARListBox1", "ARListBox", 47, 313, 206, 158, "GroupBox2"},
-};
-
-TEST_F(Finestra1Test, ControlsStandWhereTheyWereDesignedInCreationOrder) {
-    ASSERT_EQ(W().Controls().size(), std::size(kPlacements));
-    for (std::size_t i = 0; i < std::size(kPlacements); ++i) {
-        const Placement& p = kPlacements[i];
-        SCOPED_TRACE(p.name);
-        const fw::Ref<fw::RectControl> c = fw::RefCast<fw::RectControl>(W().Controls()[i]);
-        ASSERT_TRUE(c);
-        EXPECT_EQ(c->Name(), p.name);
-        EXPECT_EQ(c->GetClass().name, p.cls);
-        EXPECT_EQ(c->Left(), p.left);
-        EXPECT_EQ(c->Top(), p.top);
-        EXPECT_EQ(c->Width(), p.width);
-        EXPECT_EQ(c->Height(), p.height);
-        EXPECT_EQ(c->InitialParent(), p.parent);
-        // Where the widget really is on the window, not only what the control remembers.
-        EXPECT_EQ(user::GeometryOnWindow(*c), (user::Rect{p.left, p.top, p.width, p.height}));
-    }
-}
-
-TEST_F(Finestra1Test, OnlyTheFourDesignedEventsAreBound) {
-    EXPECT_TRUE(W().EditField1()->HasHandler("TextChange"));
-    EXPECT_TRUE(W().EditField1()->HasHandler("MouseDown"));
-    EXPECT_TRUE(W().PushButton1()->HasHandler("Action"));
-    EXPECT_TRUE(W().ARListBox1()->HasHandler("SortColumn"));
-    EXPECT_FALSE(W().EditField1()->HasHandler("Open"));
-    EXPECT_FALSE(W().StaticText1()->HasHandler("Open"));
-    EXPECT_FALSE(W().ARListBox1()->HasHandler("Open"));
-    EXPECT_FALSE(W().ARListBox1()->RaiseEvent("SortColumn", 0));
-}
-
-// ---- the button follows the length of what is typed ------------------------------------------------------
 
 TEST_F(Finestra1Test, ButtonIsEnabledExactlyAtEightCharactersBothWays) {
     fw::EditField& field = *W().EditField1();
-    user::Type(field, "1234567");
+    Type(field, "1234567");
     EXPECT_FALSE(W().PushButton1()->Enabled()) << "seven characters";
-    user::Type(field, "8");
+    Type(field, "8");
     EXPECT_TRUE(W().PushButton1()->Enabled()) << "eight characters";
-    user::Backspace(field);
+    Press(field, drv::Key::Backspace);
     EXPECT_FALSE(W().PushButton1()->Enabled()) << "back to seven";
-    user::Type(field, "8");
+    Type(field, "8");
     EXPECT_TRUE(W().PushButton1()->Enabled()) << "eight again";
     // Replacing a selected digit keeps the length at eight, and the button on.
-    user::SelectLastCharacter(field);
-    user::Type(field, "9");
+    Press(field, drv::Key::End);
+    Press(field, drv::Key::Left, drv::Shift);
+    Type(field, "9");
     EXPECT_EQ(W().EditField1()->Text(), "12345679");
     EXPECT_TRUE(W().PushButton1()->Enabled()) << "after a replace at eight";
     // The field takes no ninth digit and no letter.
-    user::Type(field, "0a");
+    Type(field, "0a");
     EXPECT_EQ(W().EditField1()->Text(), "12345679");
     EXPECT_TRUE(W().PushButton1()->Enabled());
-    user::ClearField(field);
+    ClearField();
     EXPECT_FALSE(W().PushButton1()->Enabled()) << "emptied";
 }
 
@@ -235,56 +200,27 @@ const Rows kMilan = {
 const PressCase kPresses[] = {
     {"12345678", "12345678 60", {"1200 Bergamo"}},
     {"49123456", "49123456 31", kMilan},
-    {"70000001",
-     "70000001 71",
-     {"7000 Roma",
-      "7001 Roma Eur",
-      "7002 Roma Monteverde",
-      "7003 Roma Ostia Lido",
-      "7004 Roma Montesacro",
-      "7005 Roma Centro",
-      "7006 Civitavecchia",
-      "7009 Roma Casilino Prenestino",
-      "7010 Roma Tuscolano",
-      "7012 Roma Aurelio",
-      "7013 Roma Tiburtino",
-      "7014 Roma Flaminio",
-      "7015 Pomezia",
-      "7074 Grottaferrata",
-      "7091 Tivoli",
-      "7092 Velletri",
-      "7094 Monterotondo",
-      "7095 Anzio",
-      "7096 Palestrina",
-      "7099 Guidonia"}},
     {"01234567", "01234567 26", {"0100 Agrigento", "0101 Sciacca"}},
-    {"92000000", "92000000 92", {"9200 Viterbo"}},
-    {"19191919", "19191919 46", {"1900 Campobasso", "1990 Termoli"}},
     {"00000000", "00000000 00", {}},
     {"96000000", "96000000 96", {}},
-    {"97000000", "97000000 97", {}},
-    {"98000000", "98000000 98", {}},
     {"99999999", "99999999 66", {}},
 };
 
 class PressTest : public Finestra1Test, public ::testing::WithParamInterface<PressCase> {};
 
-TEST_P(PressTest, ShowsTheResultAndOnlyTheOfficesOfTheNumberInCodeOrder) {
+TEST_P(PressTest, ShowsTheResultAndOnlyTheOfficesOfTheNumberInCodeOrderAlsoAfterAFullList) {
     const PressCase& c = GetParam();
     Look(c.number);
     EXPECT_EQ(W().StaticText2()->Text(), c.result);
     EXPECT_EQ(ListRows(), c.rows);
-}
-
-TEST_P(PressTest, ReplacesWhatAnEarlierPressListed) {
-    const PressCase& c = GetParam();
-    Look("49123456");
-    ASSERT_EQ(ListRows().size(), 12u);
+    Look("70000001");
+    ASSERT_EQ(ListRows().size(), 20u);
     Look(c.number);
     EXPECT_EQ(W().StaticText2()->Text(), c.result);
     EXPECT_EQ(ListRows(), c.rows);
     // The same number again lists each office once.
-    user::Click(*W().PushButton1());
+    drv::Click(*W().PushButton1());
+    drv::ProcessEvents();
     EXPECT_EQ(ListRows(), c.rows);
 }
 
@@ -292,28 +228,28 @@ INSTANTIATE_TEST_SUITE_P(Numbers, PressTest, ::testing::ValuesIn(kPresses),
                          [](const auto& info) { return std::string("n") + info.param.number; });
 
 TEST_F(Finestra1Test, ReturnInTheFieldPressesTheDefaultButton) {
-    user::Type(*W().EditField1(), "12345678");
-    user::PressReturn(*W().EditField1());
+    Type(*W().EditField1(), "12345678");
+    Press(*W().EditField1(), drv::Key::Return);
     EXPECT_EQ(W().StaticText2()->Text(), "12345678 60");
     EXPECT_EQ(ListRows(), Rows{"1200 Bergamo"});
 }
 
 TEST_F(Finestra1Test, EditingAfterAPressLeavesResultAndListAlone) {
     Look("49123456");
-    user::Backspace(*W().EditField1());
-    user::Type(*W().EditField1(), "0");
-    user::Backspace(*W().EditField1(), 3);
+    Press(*W().EditField1(), drv::Key::Backspace);
+    Type(*W().EditField1(), "0");
+    for (int i = 0; i < 3; ++i)
+        Press(*W().EditField1(), drv::Key::Backspace);
     EXPECT_EQ(W().StaticText2()->Text(), "49123456 31");
     EXPECT_EQ(ListRows(), kMilan);
     EXPECT_FALSE(W().PushButton1()->Enabled());
 }
 
-// ---- shaded rows ------------------------------------------------------------------------------------------
-
 TEST_F(Finestra1Test, EveryOtherRowFromTheFirstIsTintedAcrossTheWholeRowAfterARefill) {
     Look("12345678");
     Look("70000001");
-    const user::Bands b = user::ReadBands(user::Grab(*W().ARListBox1()));
+    drv::ProcessEvents();
+    const Bands b = ReadBands(drv::Grab(*W().ARListBox1()));
     ASSERT_GE(b.runs.size(), 4u) << "twenty rows show at least two tinted and two plain bands";
     // Tinted and plain bands are one row high each: the same height, give or take a line.
     for (std::size_t i = 1; i + 1 < b.runs.size(); ++i)
@@ -321,34 +257,15 @@ TEST_F(Finestra1Test, EveryOtherRowFromTheFirstIsTintedAcrossTheWholeRowAfterARe
     EXPECT_TRUE(b.textOnTint) << "the row's text is drawn over the tint";
 }
 
-TEST_F(Finestra1Test, ASingleRowIsTinted) {
-    Look("12345678");
-    const user::Bands b = user::ReadBands(user::Grab(*W().ARListBox1()));
-    ASSERT_FALSE(b.runs.empty());
-    EXPECT_GT(b.runs[0], 8);
-    EXPECT_TRUE(b.textOnTint);
-}
-
-TEST_F(Finestra1Test, NoTintWithTheSwitchOff) {
-    fw::SetProperty(*W().ARListBox1(), "bAlternateRows", fw::PropertyValue(false));
-    Look("70000001");
-    EXPECT_TRUE(user::ReadBands(user::Grab(*W().ARListBox1())).runs.empty());
-}
-
-// ---- the Edit menu on a right click -----------------------------------------------------------------------
-
 TEST_F(Finestra1Test, ARightClickInTheFieldPopsUpTheEditMenuAndAPlainClickDoesNot) {
-    const std::vector<std::string> shown = user::RightClickAndReadPopUp(*W().EditField1());
-    EXPECT_EQ(shown, (std::vector<std::string>{"Annulla", "-", "Taglia", "Copia", "Incolla", "Cancella"}));
-    EXPECT_FALSE(user::PopUpOpen()) << "the pop-up was closed";
-    EXPECT_TRUE(user::LeftClickAndReadPopUp(*W().EditField1()).empty());
+    const Rows shown = drv::PopUpCaptionsOf([&] { drv::RightClick(*W().EditField1()); });
+    EXPECT_EQ(shown, (Rows{"Annulla", "-", "Taglia", "Copia", "Incolla", "Cancella"}));
+    EXPECT_FALSE(drv::PopUpShown()) << "the pop-up was closed";
+    EXPECT_TRUE(drv::PopUpCaptionsOf([&] { drv::Click(*W().EditField1()); }).empty());
 }
-
-// ---- closing
-// ------------------------------------------------------------------------------------------------
 
 TEST_F(Finestra1Test, ClosingTheWindowQuitsWithZero) {
-    EXPECT_EQ(user::CloseInLoopAndReadExitCode(window_), 0);
+    EXPECT_EQ(drv::RunAndCloseAsUser(*window_), 0);
     EXPECT_FALSE(fw::GetImplicitWindow("Finestra1.Finestra1"));
 }
 
