@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace testwindows {
@@ -32,7 +33,6 @@ public:
 
     void Layout() override {
         log.push_back("Layout");
-        SetTitle("Morvalit DL");
         fw::SetProperties(*this, W().Integer("Width", 300)
                                      .Integer("Height", 496)
                                      .Boolean("Resizeable", false)
@@ -84,7 +84,7 @@ public:
         lastSender = fw::CurrentEventSender();
     }
     bool EditField1_MouseDown(std::int32_t x, std::int32_t y) {
-        mouseDowns.push_back({x, y, fw::IsContextualClick()});
+        mouseDowns.emplace_back(x, y, fw::IsContextualClick());
         return mouseDownAnswer;
     }
     void PushButton1_Action() {
@@ -98,15 +98,10 @@ public:
         return sortAnswer;
     }
 
-    struct Press {
-        int x, y;
-        bool contextual;
-    };
-
     std::vector<std::string> log;
     int textChanges = 0;
     int actions = 0;
-    std::vector<Press> mouseDowns;
+    std::vector<std::tuple<int, int, bool>> mouseDowns; // x, y, contextual
     std::vector<int> sortColumns;
     bool mouseDownAnswer = false;
     bool sortAnswer = false;
@@ -117,11 +112,9 @@ public:
 
     template <class C>
     void Add(const char* name, const W& props, std::function<void(C&)> label = {}) {
-        fw::Ref<C> made = New<C>();
-        made->Constructor();
-        AddControl(name, made);
-        made = nullptr;
-        fw::Ref<C> c = ControlNamed<C>(name);
+        fw::Ref<C> c = New<C>();
+        c->Constructor();
+        AddControl(name, c);
         if (label)
             label(*c);
         fw::SetProperties(*c, props.Bytes());
