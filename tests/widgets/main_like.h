@@ -46,23 +46,20 @@ public:
         Add<fw::StaticText>("StaticText1", At(46, 62, 124, 21).Integer("TextSize", 12),
                             [](auto& c) { c.SetText("Matricola Azienda"); });
         Bind("StaticText1", "Open", &MainLike::StaticText1_Open, fw::kSignatureNone);
-        Add<fw::EditField>(
-            "EditField1",
-            At(176, 61, 75, 22).Integer("TabIndex", 1).String("Mask", "99999999").Integer("LimitText", 8));
+        Add<fw::EditField>("EditField1",
+                           At(176, 61, 75, 22).String("Mask", "99999999").Integer("LimitText", 8));
         Bind("EditField1", "TextChange", &MainLike::EditField1_TextChange, fw::kSignatureNone);
         Bind("EditField1", "MouseDown", &MainLike::EditField1_MouseDown, fw::kSignatureIntInt);
-        Add<fw::PushButton>(
-            "PushButton1",
-            At(69, 124, 163, 20).Integer("TabIndex", 2).Boolean("Default", true).Boolean("Enabled", false),
-            [](auto& c) { c.SetCaption("Calcola"); });
+        Add<fw::PushButton>("PushButton1",
+                            At(69, 124, 163, 20).Boolean("Default", true).Boolean("Enabled", false),
+                            [](auto& c) { c.SetCaption("Calcola"); });
         Bind("PushButton1", "Action", &MainLike::PushButton1_Action, fw::kSignatureNone);
-        Add<fw::GroupBox>("GroupBox1", At(40, 170, 221, 85).Integer("TabIndex", 3));
+        Add<fw::GroupBox>("GroupBox1", At(40, 170, 221, 85));
         Add<fw::StaticText>("StaticText2", At(54, 199, 197, 38)
                                                .Integer("TextAlign", 1)
                                                .Integer("TextSize", 18)
                                                .String("InitialParent", "GroupBox1"));
-        Add<fw::GroupBox>("GroupBox2", At(40, 279, 221, 197).Integer("TabIndex", 4),
-                          [](auto& c) { c.SetCaption("Sedi"); });
+        Add<fw::GroupBox>("GroupBox2", At(40, 279, 221, 197));
         Add<testlists::ShadedList>(
             "ARListBox1",
             At(47, 313, 206, 158).String("InitialParent", "GroupBox2").Boolean("bAlternateRows", true));
