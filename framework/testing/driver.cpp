@@ -2,7 +2,6 @@
 
 #include "framework/group_box.h"
 #include "framework/qt/control_peer.h"
-#include "framework/qt/picture_peer.h"
 #include "framework/qt/window_peer.h"
 
 #include <QAbstractButton>
@@ -196,16 +195,6 @@ bool WaitForWindowActive(Window& window, int timeoutMs) {
     return QTest::qWaitForWindowActive(&TopOf(window), timeoutMs);
 }
 
-void ResizeAsUser(Window& window, int width, int height) {
-    QWidget& top = TopOf(window);
-    QWidget* content = window.Peer().Content();
-    const int above = content ? content->y() : 0;
-    detail::CallIntoQt([&] {
-        top.resize(width, height + above);
-        QApplication::sendPostedEvents();
-    });
-}
-
 void CloseAsUser(Window& window) {
     QWidget& top = TopOf(window);
     detail::CallIntoQt([&] {
@@ -234,22 +223,6 @@ void ClosePopups() {
     while (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
     ProcessEvents();
-}
-
-Ref<Picture> SolidPicture(int width, int height, Color colour) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(detail::ToQColor(colour));
-    return MakeRef<Picture>(std::make_unique<detail::PicturePeer>(std::move(image)));
-}
-
-Ref<fw::Control> FocusedControl(Window& window) {
-    QWidget* focus = QApplication::focusWidget();
-    for (const Ref<fw::Control>& c : window.Controls()) {
-        auto* rc = dynamic_cast<RectControl*>(c.Get());
-        if (rc && rc->IsConstructed() && focus && rc->Peer().Widget() == focus)
-            return c;
-    }
-    return nullptr;
 }
 
 WindowFacts Inspect(Window& window) {

@@ -2,7 +2,6 @@
 
 #include "framework/control.h"
 #include "framework/listbox.h"
-#include "framework/picture.h"
 #include "framework/properties.h"
 #include "framework/window.h"
 
@@ -46,8 +45,6 @@ Rect ListRowRect(Listbox& list, int row);
 
 // Waits until the window is active; False after timeoutMs.
 bool WaitForWindowActive(Window& window, int timeoutMs = 5000);
-// Resizes the window as a user dragging its corner would, to a content area of width x height.
-void ResizeAsUser(Window& window, int width, int height);
 // Asks the window to close as its close box does.
 void CloseAsUser(Window& window);
 // Handles pending events (the same function as in driver_runtime.h).
@@ -58,12 +55,6 @@ void CloseAllWindows();
 // True while a pop-up menu is open; ClosePopups closes them all.
 bool PopupOpen();
 void ClosePopups();
-
-// A picture of one colour.
-Ref<Picture> SolidPicture(int width, int height, Color colour);
-
-// The control of the window that has the keyboard focus, or nil.
-Ref<fw::Control> FocusedControl(Window& window);
 
 // What a window's widgets show.
 struct WindowFacts {

@@ -1,8 +1,9 @@
-// Edit field, push button, label and image well driven as a user drives them.
+// Edit field, push button and label driven as a user drives them, and their events bound by name.
 #include "main_like.h"
 
-#include "framework/image_well.h"
+#include "framework/runtime.h"
 #include "framework/testing/driver.h"
+#include "framework/testing/driver_runtime.h"
 
 #include <gtest/gtest.h>
 
@@ -10,24 +11,18 @@ namespace {
 
 using fw::Ref;
 using testwindows::MainLike;
-using testwindows::OpenMainLike;
 namespace t = fw::testing;
 
 class ControlsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        w = OpenMainLike();
-        field = w->ControlNamed<fw::EditField>("EditField1");
-        button = w->ControlNamed<fw::PushButton>("PushButton1");
-    }
     void TearDown() override {
         t::ClosePopups();
         t::CloseAllWindows();
     }
 
-    Ref<MainLike> w;
-    Ref<fw::EditField> field;
-    Ref<fw::PushButton> button;
+    Ref<MainLike> w = testwindows::OpenMainLike();
+    Ref<fw::EditField> field = w->ControlNamed<fw::EditField>("EditField1");
+    Ref<fw::PushButton> button = w->ControlNamed<fw::PushButton>("PushButton1");
 };
 
 struct Typing {
@@ -46,35 +41,24 @@ TEST_P(MaskedField, AdmitsOnlyAsciiDigitsUpToTheLimit) {
     EXPECT_EQ(w->textChanges, c.changes);
 }
 
+// Arabic-Indic 3, full-width 5, superscript 2 and one half; Devanagari 1: digits, but not ASCII ones.
 INSTANTIATE_TEST_SUITE_P(Keys, MaskedField,
                          ::testing::Values(Typing{"12345678", "12345678", 8},
                                            Typing{"1234567890", "12345678", 8}, Typing{"12ab34", "1234", 4},
                                            Typing{"1 2-3.4_", "1234", 4},
-                                           Typing{"\xD9\xA3\xEF\xBC\x95\xC2\xB2\xC2\xBD", "",
-                                                  0}, // Arabic-Indic 3, full-width 5, ², ½
-                                           Typing{"\xE0\xA5\xA7"
-                                                  "9",
-                                                  "9", 1},
-                                           Typing{"", "", 0}));
+                                           Typing{"\xD9\xA3\xEF\xBC\x95\xC2\xB2\xC2\xBD", "", 0},
+                                           Typing{"\xE0\xA5\xA7\x39", "9", 1}, Typing{"", "", 0}));
 
 TEST_F(ControlsTest, TextChangeFollowsRealChangesOnly) {
-    t::TypeText(*field, "1234567");
-    EXPECT_FALSE(button->Enabled());
-    t::TypeText(*field, "8");
-    EXPECT_TRUE(button->Enabled()); // the handler saw 8 characters
-    EXPECT_TRUE(t::Inspect(*button).enabled);
+    t::TypeText(*field, "12345678");
     t::TypeText(*field, "9"); // refused: no change, no event
     EXPECT_EQ(w->textChanges, 8);
     t::PressKey(*field, t::Key::Backspace);
     EXPECT_EQ(w->textChanges, 9);
-    EXPECT_FALSE(button->Enabled());
-    EXPECT_EQ(w->lastSender, Ref<fw::Control>(field));
-
     field->SetText("1234567"); // the same text: nothing happens
     EXPECT_EQ(w->textChanges, 9);
     field->SetText("87654321");
     EXPECT_EQ(w->textChanges, 10);
-    EXPECT_TRUE(button->Enabled());
 }
 
 TEST_F(ControlsTest, CodeCannotPutWhatTheMaskRefusesIntoTheField) {
@@ -99,15 +83,14 @@ TEST_F(ControlsTest, LimitTextWithoutAMask) {
 }
 
 TEST_F(ControlsTest, ReadOnlyPasswordAlignmentAndBorder) {
-    fw::SetProperties(*field, fw::PropertyStringWriter()
+    fw::SetProperties(*field, testwindows::W()
                                   .Boolean("ReadOnly", true)
                                   .Boolean("Password", true)
                                   .Boolean("Border", false)
                                   .Integer("Alignment", 3)
                                   .Bytes());
     const t::ControlFacts f = t::Inspect(*field);
-    EXPECT_TRUE(f.readOnly);
-    EXPECT_TRUE(f.password);
+    EXPECT_TRUE(f.readOnly && f.password);
     EXPECT_FALSE(f.frame);
     EXPECT_EQ(f.alignment, 2);
     t::TypeText(*field, "12");
@@ -119,22 +102,14 @@ TEST_F(ControlsTest, MouseDownTellsAContextualClickAndKeepsQtsMenuAway) {
     t::Click(*field, 5, 6);
     t::RightClick(*field, 7, 8);
     t::ProcessEvents();
-    ASSERT_EQ(w->mouseDowns.size(), 2u);
-    EXPECT_EQ(w->mouseDowns[0].x, 5);
-    EXPECT_EQ(w->mouseDowns[0].y, 6);
-    EXPECT_FALSE(w->mouseDowns[0].contextual);
-    EXPECT_TRUE(w->mouseDowns[1].contextual);
+    EXPECT_EQ(w->mouseDowns, (std::vector<std::tuple<int, int, bool>>{{5, 6, false}, {7, 8, true}}));
     EXPECT_FALSE(fw::IsContextualClick()); // only while the press is handled
     EXPECT_FALSE(t::PopupOpen());          // the handler decides what a contextual click shows
-}
-
-TEST_F(ControlsTest, WithoutAMouseDownHandlerTheFieldKeepsItsOwnMenu) {
     // The same right click on a field with no handler opens the field's own menu: the check above is real.
     Ref<fw::EditField> plain = w->New<fw::EditField>();
     plain->Constructor();
     w->AddControl("Plain", plain);
-    fw::SetProperties(*plain, fw::PropertyStringWriter().Integer("Left", 10).Integer("Top", 10).Bytes());
-    ASSERT_TRUE(t::WaitForWindowActive(*w));
+    fw::SetProperties(*plain, testwindows::At(10, 10, 80, 22).Bytes());
     t::RightClick(*plain);
     t::ProcessEvents();
     EXPECT_TRUE(t::PopupOpen());
@@ -161,8 +136,6 @@ TEST_F(ControlsTest, ButtonsActOnClicksEnterAndEsc) {
     button->SetEnabled(true);
     t::Click(*button);
     EXPECT_EQ(w->actions, 1);
-    EXPECT_EQ(w->lastSender, Ref<fw::Control>(button));
-
     // Enter in the field presses the default button; Esc presses none until one is the cancel button.
     t::PressKey(*field, t::Key::Home);
     t::PressKey(*w, t::Key::Return);
@@ -176,14 +149,13 @@ TEST_F(ControlsTest, ButtonsActOnClicksEnterAndEsc) {
     EXPECT_EQ(w->actions, 4);
     button->SetDefault(false);
     t::PressKey(*w, t::Key::Return);
-    EXPECT_EQ(w->actions, 4);
     button->SetEnabled(false);
     button->Push();
     t::PressKey(*w, t::Key::Escape);
     EXPECT_EQ(w->actions, 4);
 }
 
-TEST_F(ControlsTest, CaptionsShowAmpersandsAsWritten) {
+TEST_F(ControlsTest, CaptionsShowAmpersandsAndLabelsMarkupAsWritten) {
     button->SetCaption("Save & Quit");
     EXPECT_EQ(button->Caption(), "Save & Quit");
     EXPECT_EQ(t::Inspect(*button).text, "Save && Quit"); // Qt's escape: no shortcut mark
@@ -192,43 +164,68 @@ TEST_F(ControlsTest, CaptionsShowAmpersandsAsWritten) {
     EXPECT_EQ(t::Inspect(*label).text, "<b>12345678 60</b>");
 }
 
-TEST_F(ControlsTest, LabelTextAlignColourAndFont) {
-    auto label = w->ControlNamed<fw::StaticText>("StaticText1");
-    fw::SetProperties(*label, fw::PropertyStringWriter()
-                                  .Integer("TextAlign", 2)
-                                  .Colour("TextColor", fw::Color{10, 20, 30})
-                                  .Boolean("Bold", true)
-                                  .Boolean("Italic", true)
-                                  .Boolean("Underline", true)
-                                  .String("TextFont", "DejaVu Serif")
-                                  .Integer("TextSize", 0)
-                                  .Bytes());
-    const t::ControlFacts f = t::Inspect(*label);
-    EXPECT_EQ(f.alignment, 2);
-    EXPECT_EQ(f.textColor, (fw::Color{10, 20, 30}));
-    EXPECT_TRUE(f.bold && f.italic && f.underline);
-    EXPECT_EQ(f.fontFamily, "DejaVu Serif");
-    EXPECT_FALSE(f.defaultFont);
+TEST_F(ControlsTest, BindingsThatDoNotFitAreRefusedAtBindTime) {
+    auto list = w->ControlNamed<testlists::ShadedList>("ARListBox1");
+    auto label = w->ControlNamed<fw::StaticText>("StaticText2");
+    const auto none = fw::RuntimeCreateDelegate(&MainLike::StaticText1_Open, *w, fw::kSignatureNone);
+    const auto one = fw::RuntimeCreateDelegate(&MainLike::ARListBox1_SortColumn, *w, fw::kSignatureInt);
+    // Unknown events, events of another class, events in another letter case.
+    EXPECT_THROW(field->InstallInstanceEventHandler("Action", none), fw::InvalidArgumentException);
+    EXPECT_THROW(field->InstallInstanceEventHandler("textchange", none), fw::InvalidArgumentException);
+    EXPECT_THROW(label->InstallInstanceEventHandler("TextChange", none), fw::InvalidArgumentException);
+    // Shapes that do not match the event.
+    EXPECT_THROW(field->InstallInstanceEventHandler("MouseDown", none), fw::InvalidArgumentException);
+    EXPECT_THROW(list->InstallInstanceEventHandler("SortColumn", none), fw::InvalidArgumentException);
+    EXPECT_THROW(field->InstallInstanceEventHandler("TextChange", one), fw::InvalidArgumentException);
+    // A delegate whose text says one thing and whose call is another.
+    EXPECT_THROW(label->InstallInstanceEventHandler("Open", fw::Delegate("(  )", fw::Delegate::OneInt{})),
+                 fw::InvalidArgumentException);
+    // The list's cell painting is its class's, never an instance's.
+    EXPECT_THROW(list->InstallInstanceEventHandler(
+                     "CellBackgroundPaint",
+                     fw::Delegate("( Graphics, Int32, Int32 ) as Boolean", fw::Delegate::TwoInts{})),
+                 fw::InvalidArgumentException);
+    EXPECT_THROW(label->InstallInstanceEventHandler("Open", fw::Delegate()), fw::NilObjectException);
+    // One handler per event and control.
+    EXPECT_THROW(field->InstallInstanceEventHandler("TextChange", none), fw::InvalidArgumentException);
+
+    label->InstallInstanceEventHandler("Open", none);
+    label->RaiseEvent("Open");
+    EXPECT_EQ(w->log.back(), "StaticText1.Open");
+    EXPECT_THROW(label->RaiseEvent("Open", 1), fw::InvalidArgumentException); // the wrong arguments
 }
 
-TEST_F(ControlsTest, ImageWellShowsThePictureThroughItsEntryPoint) {
-    Ref<fw::ImageWell> well = w->New<fw::ImageWell>();
-    well->Constructor();
-    w->AddControl("ImageWell1", well);
-    fw::SetProperties(*well, fw::PropertyStringWriter()
-                                 .Integer("Left", 0)
-                                 .Integer("Top", 0)
-                                 .Integer("Width", 40)
-                                 .Integer("Height", 30)
-                                 .Bytes());
-    const fw::Color green{0, 160, 0};
-    Ref<fw::Picture> picture = t::SolidPicture(40, 30, green);
-    well->SetImage(picture);
-    EXPECT_EQ(well->Image(), picture);
-    EXPECT_EQ(t::PixelAt(*well, 20, 15), green);
-    well->SetImage(nullptr);
-    EXPECT_EQ(well->Image(), nullptr);
-    EXPECT_NE(t::PixelAt(*well, 20, 15), green);
+TEST_F(ControlsTest, HandlersRunOnTheWindowWithTheControlAsSenderAndNestedEventsGiveItBack) {
+    Ref<fw::Control> seenSender, afterInner;
+    fw::Window* seenOwner = nullptr;
+    w->onAction = [&](MainLike& self) {
+        seenSender = fw::CurrentEventSender();
+        seenOwner = &self;
+        self.ControlNamed<fw::EditField>("EditField1")->SetText("1"); // raises TextChange inside Action
+        afterInner = fw::CurrentEventSender();
+    };
+    button->SetEnabled(true);
+    button->Push();
+    EXPECT_EQ(seenSender, Ref<fw::Control>(button));
+    EXPECT_EQ(seenOwner, w.Get());
+    EXPECT_EQ(w->lastSender, Ref<fw::Control>(field)); // TextChange's sender
+    EXPECT_EQ(afterInner, Ref<fw::Control>(button));
+    EXPECT_EQ(fw::CurrentEventSender(), nullptr);
+}
+
+TEST_F(ControlsTest, AHandlersExceptionPassesOutInAndOutOfTheLoopAndLeavesTheControlUsable) {
+    button->SetEnabled(true);
+    w->onAction = [](MainLike&) { throw fw::NilObjectException("from the handler"); };
+    EXPECT_THROW(button->Push(), fw::NilObjectException);
+    EXPECT_EQ(fw::CurrentEventSender(), nullptr);
+    // During the event loop, the failure ends the run with it.
+    ASSERT_TRUE(t::WaitForWindowActive(*w));
+    t::After(0, [&] { t::Click(*button); });
+    EXPECT_THROW(fw::RuntimeRun(), fw::NilObjectException);
+    t::ResetRunState();
+    w->onAction = nullptr;
+    t::Click(*button); // the button was left in order
+    EXPECT_EQ(w->actions, 3);
 }
 
 } // namespace

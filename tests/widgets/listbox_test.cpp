@@ -89,42 +89,6 @@ TEST_F(ListboxTest, EvenRowsCarryTheTintOddRowsTheListsBackground) {
         ExpectRowColour(row, row % 2 == 0 ? kTint : background);
 }
 
-TEST_F(ListboxTest, TheTintFollowsPositionsAfterRefillAndSort) {
-    for (const char* r : {"c", "a", "b"})
-        list->AddRow(r);
-    list->SetSortedColumn(0);
-    list->Sort();
-    ExpectRowColour(0, kTint);
-    list->DeleteAllRows();
-    for (const char* r : {"z", "y", "x", "w"})
-        list->AddRow(r);
-    list->Sort();
-    EXPECT_EQ(list->Cell(0, 0), "w");
-    const Color background = Background();
-    for (int row = 0; row < 4; ++row)
-        ExpectRowColour(row, row % 2 == 0 ? kTint : background);
-}
-
-TEST_F(ListboxTest, OneRowIsTintedAndTheSwitchOffShadesNothing) {
-    list->AddRow("only");
-    ExpectRowColour(0, kTint);
-    list->SetAlternateRows(false);
-    const Color background = Background();
-    EXPECT_NE(background, kTint);
-    ExpectRowColour(0, background);
-}
-
-TEST_F(ListboxTest, EveryColumnOfAnEvenRowIsTinted) {
-    list->SetColumnCount(3);
-    list->SetColumnWidths("30%,40,*");
-    for (const char* r : {"a", "b", "c"})
-        list->AddRow(r);
-    const t::Rect r0 = t::ListRowRect(*list, 0);
-    for (int x = r0.x + 20; x < r0.x + r0.width; x += 7)
-        EXPECT_EQ(t::PixelAt(*list, x, r0.y + r0.height / 2), kTint) << x;
-    ExpectRowColour(1, Background());
-}
-
 TEST_F(ListboxTest, TheCellHandlerGetsRowColumnAndTheCellsSize) {
     struct Recording : ShadedList {
         bool Event_CellBackgroundPaint(fw::Graphics& g, std::int32_t row, std::int32_t column) override {

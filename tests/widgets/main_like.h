@@ -1,22 +1,28 @@
 #pragma once
-// A window built the way the program builds its main window: layout from its property string, seven
-// controls each made, registered, labelled, configured from its string and bound, in that order.
+// A window built the way the program builds its main window: layout from its property string, then seven
+// controls each made, registered, labelled, configured from a short string of its own and bound.
 
-#include "design_strings.h"
 #include "shaded_list.h"
 
 #include "framework/edit_field.h"
 #include "framework/group_box.h"
-#include "framework/menu_item.h"
 #include "framework/push_button.h"
 #include "framework/static_text.h"
 #include "framework/window.h"
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace testwindows {
+
+using W = fw::PropertyStringWriter;
+
+// Where a control stands, in window coordinates: the entries every control string carries.
+inline W At(int left, int top, int width, int height) {
+    return W().Integer("Left", left).Integer("Top", top).Integer("Width", width).Integer("Height", height);
+}
 
 class MainLike : public fw::Window {
 public:
@@ -27,28 +33,36 @@ public:
 
     void Layout() override {
         log.push_back("Layout");
-        SetTitle("Morvalit DL");
-        if (bar)
-            SetMenuBar(bar);
-        fw::SetProperties(*this, design::MainWindow());
+        fw::SetProperties(*this, W().Integer("Width", 300)
+                                     .Integer("Height", 496)
+                                     .Boolean("Resizeable", false)
+                                     .Boolean("MaximizeButton", false)
+                                     .Boolean("MinimizeButton", false)
+                                     .Bytes());
     }
 
     void CreateControls() override {
         log.push_back("CreateControls");
-        Add<fw::StaticText>("StaticText1", design::StaticText1(),
+        Add<fw::StaticText>("StaticText1", At(46, 62, 124, 21).Integer("TextSize", 12),
                             [](auto& c) { c.SetText("Matricola Azienda"); });
         Bind("StaticText1", "Open", &MainLike::StaticText1_Open, fw::kSignatureNone);
-        Add<fw::EditField>("EditField1", design::EditField1());
+        Add<fw::EditField>("EditField1",
+                           At(176, 61, 75, 22).String("Mask", "99999999").Integer("LimitText", 8));
         Bind("EditField1", "TextChange", &MainLike::EditField1_TextChange, fw::kSignatureNone);
         Bind("EditField1", "MouseDown", &MainLike::EditField1_MouseDown, fw::kSignatureIntInt);
-        Add<fw::PushButton>("PushButton1", design::PushButton1(), [](auto& c) { c.SetCaption("Calcola"); });
+        Add<fw::PushButton>("PushButton1",
+                            At(69, 124, 163, 20).Boolean("Default", true).Boolean("Enabled", false),
+                            [](auto& c) { c.SetCaption("Calcola"); });
         Bind("PushButton1", "Action", &MainLike::PushButton1_Action, fw::kSignatureNone);
-        Add<fw::GroupBox>("GroupBox1", design::GroupBox("GroupBox1", 170, 85, 3, 12),
-                          [](auto& c) { c.SetCaption("Controllo"); });
-        Add<fw::StaticText>("StaticText2", design::StaticText2());
-        Add<fw::GroupBox>("GroupBox2", design::GroupBox("GroupBox2", 279, 197, 4, 0),
-                          [](auto& c) { c.SetCaption("Sedi"); });
-        Add<testlists::ShadedList>("ARListBox1", design::ARListBox1());
+        Add<fw::GroupBox>("GroupBox1", At(40, 170, 221, 85));
+        Add<fw::StaticText>("StaticText2", At(54, 199, 197, 38)
+                                               .Integer("TextAlign", 1)
+                                               .Integer("TextSize", 18)
+                                               .String("InitialParent", "GroupBox1"));
+        Add<fw::GroupBox>("GroupBox2", At(40, 279, 221, 197));
+        Add<testlists::ShadedList>(
+            "ARListBox1",
+            At(47, 313, 206, 158).String("InitialParent", "GroupBox2").Boolean("bAlternateRows", true));
         Bind("ARListBox1", "SortColumn", &MainLike::ARListBox1_SortColumn, fw::kSignatureInt);
         if (afterControls)
             afterControls(*this);
@@ -65,11 +79,9 @@ public:
     void EditField1_TextChange() {
         ++textChanges;
         lastSender = fw::CurrentEventSender();
-        auto field = ControlNamed<fw::EditField>("EditField1");
-        ControlNamed<fw::PushButton>("PushButton1")->SetEnabled(field->Text().size() == 8);
     }
     bool EditField1_MouseDown(std::int32_t x, std::int32_t y) {
-        mouseDowns.push_back({x, y, fw::IsContextualClick()});
+        mouseDowns.emplace_back(x, y, fw::IsContextualClick());
         return mouseDownAnswer;
     }
     void PushButton1_Action() {
@@ -83,34 +95,26 @@ public:
         return sortAnswer;
     }
 
-    struct Press {
-        int x, y;
-        bool contextual;
-    };
-
     std::vector<std::string> log;
     int textChanges = 0;
     int actions = 0;
-    std::vector<Press> mouseDowns;
+    std::vector<std::tuple<int, int, bool>> mouseDowns; // x, y, contextual
     std::vector<int> sortColumns;
     bool mouseDownAnswer = false;
     bool sortAnswer = false;
     fw::Ref<fw::Control> lastSender;
-    fw::Ref<fw::MenuBar> bar;
     std::function<void(MainLike&)> afterControls;
     std::function<void(MainLike&)> onAction;
     std::function<void(MainLike&)> onClose;
 
     template <class C>
-    void Add(const char* name, const std::string& props, std::function<void(C&)> label = {}) {
-        fw::Ref<C> made = New<C>();
-        made->Constructor();
-        AddControl(name, made);
-        made = nullptr;
-        fw::Ref<C> c = ControlNamed<C>(name);
+    void Add(const char* name, const W& props, std::function<void(C&)> label = {}) {
+        fw::Ref<C> c = New<C>();
+        c->Constructor();
+        AddControl(name, c);
         if (label)
             label(*c);
-        fw::SetProperties(*c, props);
+        fw::SetProperties(*c, props.Bytes());
     }
 
     template <class M>
