@@ -81,13 +81,12 @@ TEST_F(Runtime, SuppliedTranslationIsAnsweredAndAChangeShowsOnTheNextRead) {
     fw::RemoveTranslation("Localize.About"); // removing what is not there is harmless
 }
 
-// --- Whole runs of runtime_child, in a bundle whose Resources hold a German translation
-// ---------------------
+// Whole runs of runtime_child, in a bundle whose Resources hold a German translation.
 
 struct RunCase {
     const char* scenario;
     const char* language;
-    int status;      // 124: hung (killed after 20 s), 128 and up: ended by a signal
+    int status;      // 124: hung (stopped after 20 s), 128 and up: ended by a signal
     const char* err; // expected once on standard error; nullptr: nothing reported
     const char* out;
 };
@@ -112,10 +111,9 @@ protected:
 TEST_P(WholeRun, EndsWithItsStatusAndReportsAtMostOnce) {
     const RunCase& c = GetParam();
     SCOPED_TRACE(std::string(c.scenario) + " " + c.language);
-    const std::string lang = c.language;
-    const std::string command = "cd '" + dir.string() + "' && LANGUAGE=" + lang + " LC_ALL=" + lang +
-                                " LANG=" + lang + " timeout -s KILL 20 '" RUNTIME_CHILD "' " + c.scenario +
-                                " \"$PWD/MacOS/MorvalitDL\" >out 2>err";
+    const std::string command = "cd '" + dir.string() + "' && LANGUAGE=" + c.language +
+                                " LC_ALL=" + c.language + " timeout -k 5 20 '" RUNTIME_CHILD "' " +
+                                c.scenario + " \"$PWD/MacOS/MorvalitDL\" >out 2>err";
     const int wait = std::system(command.c_str());
     const std::string err = Read("err");
     EXPECT_EQ(WIFEXITED(wait) ? WEXITSTATUS(wait) : 128 + WTERMSIG(wait), c.status) << err;
