@@ -47,24 +47,31 @@ protected:
         app->SetMenuBar(bar);
         fw::RuntimeRegisterAppObject(app);
     }
-    bool Enabled(const char* name) const { return bar->Lookup(name)->Enabled(); }
     // Undo, Cut, Copy, Paste, Clear: 1 enabled, 0 not.
     std::string EditItemsEnabled() const {
         std::string enabled;
         for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"})
-            enabled += Enabled(name) ? '1' : '0';
+            enabled += bar->Lookup(name)->Enabled() ? '1' : '0';
         return enabled;
+    }
+    // Binds a handler that counts its calls and says the command was handled while handles is true.
+    void CountCalls(const char* item) {
+        app->AddMenuHandler(item, [this] {
+            ++calls;
+            return handles;
+        });
     }
     void Choose(const char* name) { bar->Lookup(name)->Choose(); }
 
     Ref<fw::MenuBar> bar = ProgramLikeBar();
     Ref<fw::Application> app = fw::MakeRef<fw::Application>();
+    int calls = 0;
+    bool handles = true;
 };
 
 TEST_F(Menus, ChildFindsDirectChildrenOnlyAndLookupSearchesEveryDepthByTheExactName) {
     EXPECT_FALSE(bar->Child("FileQuit")) << "FileQuit is a grandchild";
     EXPECT_TRUE(fw::RefCast<fw::QuitMenuItem>(bar->Lookup("FileQuit")));
-    EXPECT_FALSE(bar->Lookup("filequit"));
     EXPECT_FALSE(bar->Lookup("FileQuit")->Lookup("FileQuit")) << "an item is not below itself";
 }
 
@@ -108,20 +115,16 @@ TEST_F(Menus, OneBarShowsInSeveralWindowsAndLaterMenusShowInAll) {
 
 TEST_F(Menus, ShortcutFiresOncePerPressInTheActiveWindowOnly) {
     bar->Child("FileMenu")->Append(NewItem("FileCount", "Count", "Cmd+K"));
-    int count = 0;
-    app->AddMenuHandler("FileCount", [&count] {
-        ++count;
-        return true;
-    });
+    CountCalls("FileCount");
     fw::testing::MenuWindow first(*bar), second(*bar);
     ASSERT_TRUE(second.Activate());
     ASSERT_TRUE(first.Activate());
     first.Press("Ctrl+K");
-    EXPECT_EQ(count, 1);
+    EXPECT_EQ(calls, 1);
     first.Press("Ctrl+K");
-    EXPECT_EQ(count, 2);
+    EXPECT_EQ(calls, 2);
     first.Press("K");
-    EXPECT_EQ(count, 2) << "without the command key it is just a key";
+    EXPECT_EQ(calls, 2) << "without the command key it is just a key";
 }
 
 TEST_F(Menus, HandlerIsBoundByAnExistingNameOnceAndOnlyForItsOwnClass) {
@@ -236,9 +239,7 @@ TEST_F(EditCommands, ItemsAreEnabledExactlyWhenTheirCommandCanAct) {
 }
 
 TEST_F(EditCommands, ApplicationHandlerTakesTheCommandOverWhileItSaysItHandledIt) {
-    int calls = 0;
-    bool handles = true;
-    app->AddMenuHandler("EditCopy", [&] { return ++calls, handles; });
+    CountCalls("EditCopy");
     window.SelectInField(0, 0, 2);
     Choose("EditCopy");
     EXPECT_EQ(fw::testing::ClipboardText(), "");
@@ -251,11 +252,11 @@ TEST_F(EditCommands, ApplicationHandlerTakesTheCommandOverWhileItSaysItHandledIt
 TEST_F(EditCommands, ShortcutsInAFocusedFieldActOnceNotTwice) {
     // The field and the menu item both know Ctrl+V: only one of them may paste.
     window.SetFieldText(0, "");
-    EXPECT_FALSE(Enabled("EditUndo")) << "setting the text leaves nothing to undo";
+    EXPECT_EQ(EditItemsEnabled(), "00000") << "setting the text leaves nothing to undo";
     fw::testing::SetClipboardText("99");
     window.Press("Ctrl+V");
     EXPECT_EQ(window.FieldText(0), "99");
-    EXPECT_TRUE(Enabled("EditUndo"));
+    EXPECT_EQ(EditItemsEnabled(), "10010");
     window.SelectInField(0, 0, 1);
     window.Press("Ctrl+X");
     EXPECT_EQ(window.FieldText(0), "9");
