@@ -133,11 +133,6 @@ void MenuWindow::SetFieldReadOnly(int index, bool readOnly) {
     impl_->Field(index).setReadOnly(readOnly);
 }
 
-void MenuWindow::TypeInField(int index, std::string_view text) {
-    QTest::keyClicks(&impl_->Field(index),
-                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
-
 std::string ClipboardText() {
     return QGuiApplication::clipboard()->text().toStdString();
 }

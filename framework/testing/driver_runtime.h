@@ -35,8 +35,6 @@ public:
     void SetFieldText(int index, std::string_view text);
     void SelectInField(int index, int start, int length);
     void SetFieldReadOnly(int index, bool readOnly);
-    // Types text into the field as key presses, so that it can be undone.
-    void TypeInField(int index, std::string_view text);
 
 private:
     struct Impl;

@@ -1,19 +1,19 @@
-#include "child_process.h"
-#include "menu_fixture.h"
-
 #include "framework/runtime.h"
 #include "framework/system.h"
 #include "framework/testing/driver_runtime.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
-using fw::Ref;
+namespace fs = std::filesystem;
 
-// Counts how often text occurs in s.
 int Occurrences(const std::string& s, const std::string& text) {
     int n = 0;
     for (std::size_t at = s.find(text); at != std::string::npos; at = s.find(text, at + text.size()))
@@ -21,234 +21,120 @@ int Occurrences(const std::string& s, const std::string& text) {
     return n;
 }
 
-// RuntimeExit drops the system object; the next test needs the runtime running again.
-std::int32_t ExitAndRestart() {
-    const std::int32_t status = fw::RuntimeExit();
-    fw::RuntimeInit();
-    return status;
-}
+// Each test starts from a quiet runtime: no pending quit, no report, no translations.
+class Runtime : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fw::testing::ResetRunState();
+        fw::ClearTranslations();
+    }
+};
 
-// --- The event loop and Quit ------------------------------------------------------------------------------
-
-TEST(EventLoop, RunsUntilQuitAndTheCodeBecomesTheExitStatus) {
-    bool ran = false;
-    fw::testing::After(0, [&ran] { ran = true; });
-    fw::testing::After(10, [] { fw::Quit(5); });
-    fw::RuntimeRun();
-    EXPECT_TRUE(ran);
-    EXPECT_EQ(ExitAndRestart(), 5);
-}
-
-TEST(EventLoop, QuitBeforeTheLoopStartsMakesItReturnAtOnce) {
+TEST_F(Runtime, QuitBeforeTheLoopMakesItReturnAtOnceAndItRunsAgainAfterwards) {
     fw::Quit(0);
     bool ran = false;
     fw::testing::After(0, [&ran] { ran = true; });
     fw::RuntimeRun();
     EXPECT_FALSE(ran) << "the loop did not run";
-    fw::testing::After(0, [] { fw::Quit(0); });
-    fw::RuntimeRun(); // the early quit was used up: this run needs its own
-    EXPECT_TRUE(ran);
-}
-
-TEST(EventLoop, RunsAgainAfterItEnded) {
-    for (int round = 1; round <= 3; ++round) {
+    for (int round = 1; round <= 2; ++round) { // the early quit was used up: each run needs its own
         fw::testing::After(0, [round] { fw::Quit(round); });
         fw::RuntimeRun();
     }
-    EXPECT_EQ(ExitAndRestart(), 3);
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(fw::RuntimeExit(), 2);
+    fw::RuntimeInit(); // the exit dropped the system object, which the next test needs
 }
 
-TEST(EventLoop, RunningItFromInsideItselfIsRefused) {
-    bool refused = false;
-    fw::testing::After(0, [&refused] {
-        try {
-            fw::RuntimeRun();
-        } catch (const fw::RuntimeException&) {
-            refused = true;
-        }
-        fw::Quit(0);
-    });
-    fw::RuntimeRun();
-    EXPECT_TRUE(refused);
-}
-
-// --- Exceptions that leave handlers -----------------------------------------------------------------------
-
-TEST(HandlerExceptions, ExceptionFromAHandlerEndsTheLoopAndLeavesRuntimeRun) {
-    bool laterRan = false;
-    fw::testing::After(0, [] { throw fw::NilObjectException("nil object: EditField1"); });
-    fw::testing::After(200, [&laterRan] { laterRan = true; });
-    try {
-        fw::RuntimeRun();
-        FAIL() << "RuntimeRun returned normally";
-    } catch (const fw::NilObjectException& e) {
-        EXPECT_STREQ(e.what(), "nil object: EditField1");
-    }
-    EXPECT_FALSE(laterRan) << "the loop ended with the exception";
-    fw::testing::RunEventsFor(250);
-}
-
-TEST(HandlerExceptions, ExceptionFromAPopUpPickEndsThePopUpAndTheLoop) {
-    class Throwing : public fw::MenuItem {
-        bool Event_Action() override { throw fw::InvalidArgumentException("picked a bad item"); }
-    };
-    Ref<fw::MenuBar> bar = ProgramLikeBar();
-    bar->Child("EditMenu")->Append(NewItem<Throwing>("EditBoom", "Boom"));
-    bool popUpReturned = false;
-    fw::testing::After(0, [&] {
-        fw::testing::CloseActivePopUpSoon("EditBoom");
-        bar->Lookup("EditMenu")->PopUp();
-        popUpReturned = true;
-    });
-    EXPECT_THROW(fw::RuntimeRun(), fw::InvalidArgumentException);
-    EXPECT_TRUE(popUpReturned);
-}
-
-TEST(HandlerExceptions, SecondExceptionWhileTheLoopEndsIsReportedOnItsOwn) {
+TEST_F(Runtime, SecondExceptionWhileTheLoopEndsIsReportedOnItsOwn) {
     fw::testing::After(0, [] { throw fw::NilObjectException("first"); });
     fw::testing::After(0, [] { throw fw::InvalidArgumentException("second"); });
     ::testing::internal::CaptureStderr();
     EXPECT_THROW(fw::RuntimeRun(), fw::NilObjectException);
     const std::string err = ::testing::internal::GetCapturedStderr();
-    // Both timers may or may not fire before the loop ends; if the second ran it was reported, never lost.
+    // The second may or may not fire before the loop ends; if it ran it was reported, never lost.
     EXPECT_EQ(Occurrences(err, "Unhandled InvalidArgumentException: second"), 1) << err;
     EXPECT_EQ(Occurrences(err, "first"), 0) << "the first is the caller's to report";
 }
 
-TEST(HandlerExceptions, OutsideTheLoopTheExceptionIsReportedOnce) {
-    fw::testing::After(0, [] { throw fw::NilObjectException("outside"); });
+TEST_F(Runtime, OutsideTheLoopAHandlersExceptionIsReportedOnceByItsTypesName) {
+    fw::testing::After(0, [] { throw std::out_of_range("index 9"); });
     ::testing::internal::CaptureStderr();
     EXPECT_NO_THROW(fw::testing::RunEventsFor(20));
-    EXPECT_EQ(Occurrences(::testing::internal::GetCapturedStderr(), "Unhandled NilObjectException: outside"),
-              1);
-    EXPECT_TRUE(fw::testing::FailureReported());
-    EXPECT_NE(ExitAndRestart(), 0);
-}
-
-TEST(HandlerExceptions, MenuCommandFailingOutsideTheLoopIsReportedAndTheMenuStaysUsable) {
-    class Throwing : public fw::MenuItem {
-        bool Event_Action() override { throw fw::InvalidArgumentException("menu failed"); }
-    };
-    Ref<fw::MenuBar> bar = ProgramLikeBar();
-    bar->Child("EditMenu")->Append(NewItem<Throwing>("EditBoom", "Boom"));
-    ::testing::internal::CaptureStderr();
-    fw::testing::CloseActivePopUpSoon("EditBoom");
-    EXPECT_EQ(bar->Lookup("EditMenu")->PopUp(), bar->Lookup("EditBoom"));
-    EXPECT_EQ(Occurrences(::testing::internal::GetCapturedStderr(),
-                          "Unhandled InvalidArgumentException: menu failed"),
-              1);
-    fw::testing::CloseActivePopUpSoon();
-    EXPECT_FALSE(bar->Lookup("EditMenu")->PopUp());
-}
-
-// --- Reporting and the exit status ------------------------------------------------------------------------
-
-TEST(Report, UnhandledExceptionWritesKindAndMessageOnceAndTheStatusIsNotZero) {
-    ::testing::internal::CaptureStderr();
-    fw::UnhandledException(fw::NilObjectException("nil object: App"));
-    const std::string err = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(Occurrences(err, "Unhandled NilObjectException: nil object: App"), 1) << err;
-    EXPECT_EQ(ExitAndRestart(), 1);
-}
-
-TEST(Report, ForeignExceptionsAreNamedByTheirType) {
-    ::testing::internal::CaptureStderr();
-    fw::UnhandledException(std::out_of_range("index 9"));
     EXPECT_EQ(Occurrences(::testing::internal::GetCapturedStderr(), "Unhandled std::out_of_range: index 9"),
               1);
-}
-
-TEST(Report, QuitCodeIsKeptAfterAReportWhenItIsNotZero) {
-    ::testing::internal::CaptureStderr();
-    fw::UnhandledException(fw::RuntimeException("x"));
-    ::testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(fw::testing::FailureReported());
     fw::Quit(4);
-    EXPECT_EQ(ExitAndRestart(), 4);
+    EXPECT_EQ(fw::RuntimeExit(), 4) << "a quit code other than 0 outlives the report";
+    fw::RuntimeInit();
 }
 
-// --- Whole runs in a child process ------------------------------------------------------------------------
+TEST_F(Runtime, SuppliedTranslationIsAnsweredAndAChangeShowsOnTheNextRead) {
+    const auto read = [] { return fw::System()->GetLocalizedString("Localize.About", "Info su Morvalit"); };
+    fw::SetTranslation("Localize.About", "About Morvalit");
+    EXPECT_EQ(read(), "About Morvalit");
+    fw::SetTranslation("Localize.About", "\xc3\x80 propos de Morvalit"); // UTF-8 kept as is
+    EXPECT_EQ(read(), "\xc3\x80 propos de Morvalit");
+    fw::SetTranslation("Localize.About", "");
+    EXPECT_EQ(read(), "") << "an empty translation is still the answer";
+    fw::RemoveTranslation("Localize.About");
+    EXPECT_EQ(read(), "Info su Morvalit");
+    fw::RemoveTranslation("Localize.About"); // removing what is not there is harmless
+}
+
+// Whole runs of runtime_child, in a bundle whose Resources hold a German translation.
 
 struct RunCase {
     const char* scenario;
-    int status;
-    const char* report; // expected once on standard error; nullptr: no report at all
-    const char* output; // what the child printed after its run
+    const char* language;
+    int status;      // 124: hung (stopped after 20 s), 128 and up: ended by a signal
+    const char* err; // expected once on standard error; nullptr: nothing reported
+    const char* out;
 };
 
-class WholeRun : public ::testing::TestWithParam<RunCase> {};
-
-TEST_P(WholeRun, EndsWithoutAbortOrHangAndReportsAtMostOnce) {
-    const RunCase& c = GetParam();
-    const ChildRun run = RunChild(c.scenario);
-    ASSERT_FALSE(run.timedOut) << c.scenario << " hung";
-    ASSERT_TRUE(run.exited) << c.scenario << " ended by signal " << run.signal << "\n" << run.stderrText;
-    EXPECT_EQ(run.status, c.status) << run.stderrText;
-    if (c.report) {
-        EXPECT_EQ(Occurrences(run.stderrText, c.report), 1) << run.stderrText;
+class WholeRun : public ::testing::TestWithParam<RunCase> {
+protected:
+    void SetUp() override {
+        fs::create_directories(dir / "MacOS");
+        fs::create_directories(dir / "Resources");
+        std::ofstream(dir / "Resources/Localizable_de.txt")
+            << "# German\nLocalize.Esci=Beenden\r\nno equals sign\n\n";
     }
-    EXPECT_EQ(Occurrences(run.stderrText, "Unhandled"), c.report ? 1 : 0) << run.stderrText;
-    EXPECT_EQ(run.stdoutText, c.output);
+    void TearDown() override { fs::remove_all(dir); }
+    std::string Read(const char* name) const {
+        std::stringstream s;
+        s << std::ifstream(dir / name).rdbuf();
+        return s.str();
+    }
+    const fs::path dir = fs::path(::testing::TempDir()) / ("runtime_child_" + std::to_string(getpid()));
+};
+
+TEST_P(WholeRun, EndsWithItsStatusAndReportsAtMostOnce) {
+    const RunCase& c = GetParam();
+    SCOPED_TRACE(std::string(c.scenario) + " " + c.language);
+    const std::string command = "cd '" + dir.string() + "' && LANGUAGE=" + c.language +
+                                " LC_ALL=" + c.language + " timeout -k 5 20 '" RUNTIME_CHILD "' " +
+                                c.scenario + " \"$PWD/MacOS/MorvalitDL\" >out 2>err";
+    const int wait = std::system(command.c_str());
+    const std::string err = Read("err");
+    EXPECT_EQ(WIFEXITED(wait) ? WEXITSTATUS(wait) : 128 + WTERMSIG(wait), c.status) << err;
+    const bool unhandled = c.err && std::string(c.err).starts_with("Unhandled");
+    EXPECT_EQ(Occurrences(err, "Unhandled"), unhandled ? 1 : 0) << err;
+    EXPECT_EQ(c.err ? Occurrences(err, c.err) : 1, 1) << err;
+    EXPECT_EQ(Read("out"), c.out) << "the run came back from the loop, whatever happened in it";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Scenarios, WholeRun,
-    ::testing::Values(RunCase{"throw-in-loop", 1, "Unhandled InvalidArgumentException: bad value", ""},
-                      RunCase{"throw-from-shortcut", 1,
-                              "Unhandled NilObjectException: nil object: Boom's target", ""},
-                      RunCase{"throw-before-loop", 1, "Unhandled NilObjectException: nil object: App", ""},
-                      RunCase{"quit-code", 7, nullptr, ""}, RunCase{"quit-item", 0, nullptr, "loop ended\n"}),
-    [](const ::testing::TestParamInfo<RunCase>& info) {
-        std::string name = info.param.scenario;
-        for (char& ch : name)
-            if (ch == '-')
-                ch = '_';
-        return name;
-    });
-
-// --- Objects, the application object ----------------------------------------------------------------------
-
-TEST(ObjectCreation, FailedCreationsGiveNilForTheirCountOnly) {
-    fw::testing::FailObjectCreations(2);
-    EXPECT_FALSE(fw::RuntimeNewObject<CountingApp>());
-    EXPECT_FALSE(fw::RuntimeNewObject<fw::MenuItem>());
-    Ref<CountingApp> third = fw::RuntimeNewObject<CountingApp>();
-    ASSERT_TRUE(third);
-    EXPECT_EQ(third->RefCount(), 1);
-}
-
-TEST(AppObject, RegisteredObjectIsHeldAndReturned) {
-    EXPECT_FALSE(fw::GetAppObject());
-    EXPECT_THROW(fw::RuntimeRegisterAppObject(nullptr), fw::NilObjectException);
-    fw::Application* raw = nullptr;
-    {
-        Ref<CountingApp> app = fw::RuntimeNewObject<CountingApp>();
-        raw = app.Get();
-        fw::RuntimeRegisterAppObject(app);
-    }
-    EXPECT_EQ(fw::GetAppObject().Get(), raw) << "the runtime keeps it alive";
-    EXPECT_EQ(fw::RefCast<CountingApp>(fw::GetAppObject()).Get(), raw);
-}
-
-// --- Module release ---------------------------------------------------------------------------------------
-
-std::string releaseLog;
-void ReleaseWindows() {
-    releaseLog += "windows;";
-}
-void ReleaseBookkeeping() {
-    releaseLog += "bookkeeping;";
-    fw::detail::AddModuleRelease(&ReleaseWindows); // already there: not added twice
-}
-
-TEST(ModuleRelease, HooksRunInTheOrderAddedOncePerRelease) {
-    releaseLog.clear();
-    fw::detail::AddModuleRelease(&ReleaseWindows);
-    fw::detail::AddModuleRelease(&ReleaseBookkeeping);
-    fw::detail::AddModuleRelease(&ReleaseWindows);
-    fw::RuntimeReleaseModules();
-    EXPECT_EQ(releaseLog, "windows;bookkeeping;");
-    fw::RuntimeReleaseModules();
-    EXPECT_EQ(releaseLog, "windows;bookkeeping;windows;bookkeeping;");
-}
+    ::testing::Values(
+        RunCase{"throw-in-loop", "C", 1, "Unhandled InvalidArgumentException: bad value", "loop ended\n"},
+        RunCase{"throw-from-shortcut", "C", 1, "Unhandled NilObjectException: nil object: Boom's target",
+                "loop ended\n"},
+        RunCase{"throw-before-loop", "C", 1, "Unhandled NilObjectException: nil object: App", "loop ended\n"},
+        RunCase{"quit-code", "C", 7, nullptr, "loop ended\n"},
+        RunCase{"quit-item", "C", 0, nullptr, "loop ended\n"},
+        // The user's language file supplies texts, a key it lacks keeps its default, a bad line is named.
+        RunCase{"translations", "de_DE", 0, "Localizable_de.txt:3: translation line without",
+                "[Beenden]\n[Archivio]\nloop ended\n"},
+        RunCase{"translations", "fr_FR", 0, nullptr, "[Esci]\n[Archivio]\nloop ended\n"}));
 
 } // namespace
