@@ -29,7 +29,7 @@ public:
     explicit RowModel(QObject* parent) : QAbstractItemModel(parent) { SetColumns(1); }
 
     int Rows() const { return static_cast<int>(rows_.size()); }
-    int Columns() const { return static_cast<int>(headings_.size()); }
+    int Columns() const { return columns_; }
     // Empty for a cell the row never got.
     const QString& Text(int row, int column) const {
         static const QString none;
@@ -38,17 +38,19 @@ public:
                                                                : none;
     }
 
-    // Fewer columns hide the cells beyond them; more show them again. New headings are their numbers.
+    // Fewer columns hide the cells and headings beyond them; more show them again. Each column added gets
+    // its number as a heading, kept after the headings there are (as the platform's own tree list does).
     void SetColumns(int count) {
-        const int old = Columns();
+        const int old = columns_;
         if (count < old) {
             beginRemoveColumns({}, count, old - 1);
-            headings_.resize(static_cast<std::size_t>(count));
+            columns_ = count;
             endRemoveColumns();
         } else if (count > old) {
             beginInsertColumns({}, old, count - 1);
             for (int i = old; i < count; ++i)
                 headings_.push_back(QString::number(i + 1));
+            columns_ = count;
             endInsertColumns();
         }
     }
@@ -140,7 +142,8 @@ public:
 
 private:
     std::vector<std::vector<QString>> rows_;
-    std::vector<QString> headings_;
+    int columns_ = 0;
+    std::vector<QString> headings_; // never fewer than the columns
 };
 
 // The last column takes the rest of the row, also while the heading is hidden (a hidden heading never
@@ -156,7 +159,16 @@ public:
 
     bool Attached() const { return model() == rows; }
 
+    // Until then the list has one column (more columns attach it) whose heading section does not exist yet:
+    // the width that section would have been stretched to is kept for it.
+    int pendingWidth = -1;
+
     void FillLastColumn() {
+        if (!Attached()) {
+            if (viewport()->width() > header()->minimumSectionSize())
+                pendingWidth = viewport()->width();
+            return;
+        }
         const int last = header()->count() - 1;
         const int rest = viewport()->width() - header()->sectionPosition(last);
         if (last >= 0 && rest > header()->minimumSectionSize() && rest != header()->sectionSize(last))
@@ -227,14 +239,15 @@ public:
         return r;
     }
 
-    // Hooks the view to its rows; the heading's sections exist from here on, so their widths and sort
-    // mark are set now.
+    // Hooks the view to its rows, before the change that needs them; the heading's sections exist from
+    // here on and take the width and sort mark they would have had all along.
     void Attach() {
         ListWidget* t = Tree();
         if (!t || t->Attached())
             return;
         t->setModel(t->rows);
-        ApplyColumnWidths();
+        if (t->pendingWidth >= 0)
+            t->header()->resizeSection(0, t->pendingWidth);
         ApplyHeadingIndex();
     }
 
@@ -435,9 +448,10 @@ void Listbox::SetColumnCount(std::int32_t v) {
         throw OutOfBoundsException(Describe() + ": ColumnCount " + std::to_string(v) +
                                    " is not within 1 to 256");
     ListboxPeer& p = P(*this);
-    p.LiveRows().SetColumns(v);
+    RowModel& rows = p.LiveRows();
     if (v > 1)
         p.Attach();
+    rows.SetColumns(v);
     if (p.sortedColumn >= v)
         p.sortedColumn = -1;
     p.ApplyColumnWidths();
