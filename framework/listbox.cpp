@@ -21,9 +21,8 @@ namespace {
 
 class ListboxPeer;
 
-// The rows as plain texts. An item object per row and the bookkeeping that comes with it cost more than the
-// rows themselves (a press refills the whole list), so the list keeps its own rows and tells the view of
-// each change in one go.
+// The rows as plain texts. Lists are emptied and refilled whole, and an item object per row with its own
+// bookkeeping and variant comparisons cost more than the texts themselves.
 class RowModel : public QAbstractItemModel {
 public:
     explicit RowModel(QObject* parent) : QAbstractItemModel(parent) { SetColumns(1); }
@@ -207,9 +206,6 @@ public:
         t->header()->setStretchLastSection(false);
         t->header()->setSectionsClickable(true);
         t->header()->setSortIndicatorShown(false);
-        delegate_ = new CellDelegate(t);
-        delegate_->peer = this;
-        t->setItemDelegate(delegate_);
         QObject::connect(t->header(), &QHeaderView::sectionClicked, Context(),
                          [this](int column) { detail::FromQt([&] { OnHeadingClicked(column); }); });
     }
@@ -246,6 +242,9 @@ public:
         if (!t || t->Attached())
             return;
         t->setModel(t->rows);
+        delegate_ = new CellDelegate(t); // paints rows: no use before
+        delegate_->peer = this;
+        t->setItemDelegate(delegate_);
         if (t->pendingWidth >= 0)
             t->header()->resizeSection(0, t->pendingWidth);
         ApplyHeadingIndex();
@@ -290,7 +289,7 @@ public:
     }
 
     Listbox& owner_;
-    CellDelegate* delegate_ = nullptr;
+    QPointer<CellDelegate> delegate_; // goes with the widget
     std::int32_t sortedColumn = -1;
     Qt::SortOrder order = Qt::AscendingOrder;
     std::int32_t headingIndex = -1;

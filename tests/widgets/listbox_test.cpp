@@ -256,6 +256,16 @@ TEST_F(ListboxTest, ASelectedRowStaysSelectedWhereSortingMovesIt) {
     EXPECT_EQ(middleOfRightHalf(0), kTint);
 }
 
+TEST_F(ListboxTest, AListHeldPastItsWindowHasNoRowsAndGoesQuietly) {
+    list->AddRow("x");
+    w = nullptr;
+    t::CloseAllWindows(); // the window's widgets go; the list is still held
+    EXPECT_EQ(list->ListCount(), 0);
+    EXPECT_THROW(list->AddRow("y"), fw::NilObjectException);
+    EXPECT_THROW(list->Cell(0, 0), fw::NilObjectException);
+    list = nullptr;
+}
+
 TEST_F(ListboxTest, HeadingsInitialValueAndSelectionType) {
     fw::SetProperties(*list, fw::PropertyStringWriter()
                                  .Integer("ColumnCount", 2)
