@@ -3,13 +3,17 @@
 #include "framework/qt/control_peer.h"
 #include "framework/qt/graphics_peer.h"
 
+#include <QAbstractItemModel>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
-#include <QTreeWidget>
+#include <QTreeView>
 
+#include <algorithm>
 #include <charconv>
+#include <numeric>
 #include <string>
+#include <vector>
 
 namespace fw {
 
@@ -17,21 +21,163 @@ namespace {
 
 class ListboxPeer;
 
-// The last column takes the rest of the row, also while the heading is hidden (a hidden heading never
-// stretches its last section itself).
-class ListWidget : public detail::PeerWidget<QTreeWidget> {
-protected:
-    void updateGeometries() override {
-        QTreeWidget::updateGeometries();
-        FillLastColumn();
+// The rows as plain texts. Lists are emptied and refilled whole, and an item object per row with its own
+// bookkeeping and variant comparisons cost more than the texts themselves.
+class RowModel : public QAbstractItemModel {
+public:
+    explicit RowModel(QObject* parent) : QAbstractItemModel(parent) { SetColumns(1); }
+
+    int Rows() const { return static_cast<int>(rows_.size()); }
+    int Columns() const { return columns_; }
+    // Empty for a cell the row never got.
+    const QString& Text(int row, int column) const {
+        static const QString none;
+        const std::vector<QString>& cells = rows_[static_cast<std::size_t>(row)];
+        return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)]
+                                                               : none;
     }
 
+    // Fewer columns hide the cells and headings beyond them; more show them again. Each column added gets
+    // its number as a heading, kept after the headings there are (as the platform's own tree list does).
+    void SetColumns(int count) {
+        const int old = columns_;
+        if (count < old) {
+            beginRemoveColumns({}, count, old - 1);
+            columns_ = count;
+            endRemoveColumns();
+        } else if (count > old) {
+            beginInsertColumns({}, old, count - 1);
+            for (int i = old; i < count; ++i)
+                headings_.push_back(QString::number(i + 1));
+            columns_ = count;
+            endInsertColumns();
+        }
+    }
+
+    // More headings than columns add columns.
+    void SetHeadings(const QStringList& headings) {
+        if (Columns() < headings.size())
+            SetColumns(static_cast<int>(headings.size()));
+        if (headings.isEmpty())
+            return;
+        for (qsizetype i = 0; i < headings.size(); ++i)
+            headings_[static_cast<std::size_t>(i)] = headings[i];
+        emit headerDataChanged(Qt::Horizontal, 0, static_cast<int>(headings.size()) - 1);
+    }
+
+    void Append(std::vector<QString> cells) {
+        const int row = Rows();
+        beginInsertRows({}, row, row);
+        rows_.push_back(std::move(cells));
+        endInsertRows();
+    }
+
+    void Clear() {
+        beginResetModel();
+        rows_.clear();
+        endResetModel();
+    }
+
+    // Stable, by the column's text compared as the platform's collation orders it. Selected and current
+    // rows move with their texts.
+    void Sort(int column, Qt::SortOrder how) {
+        std::vector<int> order(rows_.size());
+        std::iota(order.begin(), order.end(), 0);
+        auto less = [&](int a, int b) { return Text(a, column).localeAwareCompare(Text(b, column)) < 0; };
+        if (how == Qt::AscendingOrder)
+            std::stable_sort(order.begin(), order.end(), less);
+        else
+            std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return less(b, a); });
+        if (std::is_sorted(order.begin(), order.end()))
+            return; // already in order: nothing moves
+        emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+        std::vector<std::vector<QString>> sorted;
+        sorted.reserve(rows_.size());
+        std::vector<int> newRow(rows_.size());
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            sorted.push_back(std::move(rows_[static_cast<std::size_t>(order[i])]));
+            newRow[static_cast<std::size_t>(order[i])] = static_cast<int>(i);
+        }
+        rows_ = std::move(sorted);
+        const QModelIndexList from = persistentIndexList();
+        QModelIndexList to;
+        to.reserve(from.size());
+        for (const QModelIndex& i : from)
+            to.push_back(index(newRow[static_cast<std::size_t>(i.row())], i.column()));
+        changePersistentIndexList(from, to);
+        emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    }
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override {
+        if (parent.isValid() || row < 0 || row >= Rows() || column < 0 || column >= Columns())
+            return {};
+        return createIndex(row, column);
+    }
+    QModelIndex parent(const QModelIndex&) const override { return {}; }
+    QModelIndex sibling(int row, int column, const QModelIndex&) const override { return index(row, column); }
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : Rows(); }
+    int columnCount(const QModelIndex& = {}) const override { return Columns(); }
+    bool hasChildren(const QModelIndex& parent = {}) const override {
+        return !parent.isValid() && !rows_.empty();
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren
+                               : Qt::NoItemFlags;
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+            return {};
+        const std::vector<QString>& cells = rows_[static_cast<std::size_t>(index.row())];
+        if (static_cast<std::size_t>(index.column()) >= cells.size())
+            return {};
+        return cells[static_cast<std::size_t>(index.column())];
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::EditRole) ||
+            section < 0 || section >= Columns())
+            return {};
+        return headings_[static_cast<std::size_t>(section)];
+    }
+
+private:
+    std::vector<std::vector<QString>> rows_;
+    int columns_ = 0;
+    std::vector<QString> headings_; // never fewer than the columns
+};
+
+// The last column takes the rest of the row, also while the heading is hidden (a hidden heading never
+// stretches its last section itself).
+// The view is given its rows only once it has something to show (see ListboxPeer::Attach): an empty
+// one-column list without heading looks the same without them, and hooking a view to its rows is a good
+// part of what building a window costs.
+class ListWidget : public detail::PeerWidget<QTreeView> {
 public:
+    ListWidget() : rows(new RowModel(this)) {}
+
+    RowModel* const rows;
+
+    bool Attached() const { return model() == rows; }
+
+    // Until then the list has one column (more columns attach it) whose heading section does not exist yet:
+    // the width that section would have been stretched to is kept for it.
+    int pendingWidth = -1;
+
     void FillLastColumn() {
-        const int last = columnCount() - 1;
+        if (!Attached()) {
+            if (viewport()->width() > header()->minimumSectionSize())
+                pendingWidth = viewport()->width();
+            return;
+        }
+        const int last = header()->count() - 1;
         const int rest = viewport()->width() - header()->sectionPosition(last);
         if (last >= 0 && rest > header()->minimumSectionSize() && rest != header()->sectionSize(last))
             header()->resizeSection(last, rest);
+    }
+
+protected:
+    void updateGeometries() override {
+        QTreeView::updateGeometries();
+        FillLastColumn();
     }
 };
 
@@ -49,21 +195,17 @@ public:
 class ListboxPeer : public detail::ControlPeer {
 public:
     explicit ListboxPeer(Listbox& owner) : ControlPeer(owner, new ListWidget()), owner_(owner) {
-        QTreeWidget* t = Tree();
+        QTreeView* t = Tree();
         t->setRootIsDecorated(false);
         t->setIndentation(0);
         t->setUniformRowHeights(true);
         t->setAllColumnsShowFocus(true);
         t->setHeaderHidden(true);
-        t->setColumnCount(1);
         t->setSelectionMode(QAbstractItemView::SingleSelection);
         t->setEditTriggers(QAbstractItemView::NoEditTriggers);
         t->header()->setStretchLastSection(false);
         t->header()->setSectionsClickable(true);
         t->header()->setSortIndicatorShown(false);
-        delegate_ = new CellDelegate(t);
-        delegate_->peer = this;
-        t->setItemDelegate(delegate_);
         QObject::connect(t->header(), &QHeaderView::sectionClicked, Context(),
                          [this](int column) { detail::FromQt([&] { OnHeadingClicked(column); }); });
     }
@@ -72,19 +214,47 @@ public:
             delegate_->peer = nullptr;
     }
 
-    QTreeWidget* Tree() const { return static_cast<QTreeWidget*>(Widget()); }
+    ListWidget* Tree() const { return static_cast<ListWidget*>(Widget()); }
+    RowModel* Rows() const {
+        ListWidget* t = Tree();
+        return t ? t->rows : nullptr;
+    }
 
     // Row operations need the live list.
-    QTreeWidget& LiveTree() const {
-        QTreeWidget* t = Tree();
-        if (!t)
+    RowModel& LiveRows() const {
+        RowModel* r = Rows();
+        if (!r)
             throw NilObjectException(owner_.Describe() + " has no rows: its window is gone");
-        return *t;
+        return *r;
+    }
+
+    // The same, for a change the view shows.
+    RowModel& ShownRows() {
+        RowModel& r = LiveRows();
+        Attach();
+        return r;
+    }
+
+    // Hooks the view to its rows, before the change that needs them; the heading's sections exist from
+    // here on and take the width and sort mark they would have had all along.
+    void Attach() {
+        ListWidget* t = Tree();
+        if (!t || t->Attached())
+            return;
+        t->setModel(t->rows);
+        delegate_ = new CellDelegate(t); // paints rows: no use before
+        delegate_->peer = this;
+        t->setItemDelegate(delegate_);
+        if (t->pendingWidth >= 0)
+            t->header()->resizeSection(0, t->pendingWidth);
+        ApplyHeadingIndex();
     }
 
     void SortBy(int column, Qt::SortOrder how) {
         order = how;
-        LiveTree().sortItems(column, how);
+        RowModel& rows = ShownRows();
+        Tree()->header()->setSortIndicator(column, how);
+        rows.Sort(column, how);
     }
 
     void OnHeadingClicked(int column) {
@@ -100,26 +270,26 @@ public:
     }
 
     void ApplyHeadingIndex() {
-        if (QTreeWidget* t = Tree()) {
-            const bool shown = headingIndex >= 0 && headingIndex < t->columnCount();
+        if (ListWidget* t = Tree()) {
+            const bool shown = headingIndex >= 0 && headingIndex < t->rows->Columns();
             t->header()->setSortIndicatorShown(shown);
-            if (shown)
+            if (shown) // a heading not yet attached has no sections: it takes the mark on Attach
                 t->header()->setSortIndicator(headingIndex, order);
         }
     }
 
     void ApplyColumnWidths() {
-        QTreeWidget* t = Tree();
+        ListWidget* t = Tree();
         if (!t)
             return;
-        for (int i = 0; i < static_cast<int>(widths.size()) && i < t->columnCount(); ++i)
+        for (int i = 0; i < static_cast<int>(widths.size()) && i < t->header()->count(); ++i)
             if (widths[i] >= 0)
                 t->header()->resizeSection(i, widths[i]);
-        static_cast<ListWidget*>(t)->FillLastColumn();
+        t->FillLastColumn();
     }
 
     Listbox& owner_;
-    CellDelegate* delegate_ = nullptr;
+    QPointer<CellDelegate> delegate_; // goes with the widget
     std::int32_t sortedColumn = -1;
     Qt::SortOrder order = Qt::AscendingOrder;
     std::int32_t headingIndex = -1;
@@ -228,27 +398,27 @@ bool Listbox::Event_CellBackgroundPaint(Graphics&, std::int32_t, std::int32_t) {
 }
 
 void Listbox::AddRow(const fw::Text& text) {
-    auto* item = new QTreeWidgetItem();
-    item->setText(0, detail::ToQString(text));
-    P(*this).LiveTree().addTopLevelItem(item);
+    std::vector<QString> cells;
+    cells.push_back(detail::ToQString(text));
+    P(*this).ShownRows().Append(std::move(cells));
 }
 
 void Listbox::DeleteAllRows() {
-    P(*this).LiveTree().clear();
+    P(*this).LiveRows().Clear();
 }
 
 std::int32_t Listbox::ListCount() const {
-    QTreeWidget* t = P(*this).Tree();
-    return t ? t->topLevelItemCount() : 0;
+    const RowModel* r = P(*this).Rows();
+    return r ? r->Rows() : 0;
 }
 
 fw::Text Listbox::Cell(std::int32_t row, std::int32_t column) const {
-    QTreeWidget& t = P(*this).LiveTree();
-    if (row < 0 || row >= t.topLevelItemCount() || column < 0 || column >= t.columnCount())
+    const RowModel& r = P(*this).LiveRows();
+    if (row < 0 || row >= r.Rows() || column < 0 || column >= r.Columns())
         throw OutOfBoundsException(Describe() + ": no cell at row " + std::to_string(row) + ", column " +
-                                   std::to_string(column) + " (" + std::to_string(t.topLevelItemCount()) +
-                                   " rows, " + std::to_string(t.columnCount()) + " columns)");
-    return detail::FromQString(t.topLevelItem(row)->text(column));
+                                   std::to_string(column) + " (" + std::to_string(r.Rows()) + " rows, " +
+                                   std::to_string(r.Columns()) + " columns)");
+    return detail::FromQString(r.Text(row, column));
 }
 
 std::int32_t Listbox::SortedColumn() const {
@@ -268,8 +438,8 @@ void Listbox::Sort() {
 }
 
 std::int32_t Listbox::ColumnCount() const {
-    QTreeWidget* t = P(*this).Tree();
-    return t ? t->columnCount() : 1;
+    const RowModel* r = P(*this).Rows();
+    return r ? r->Columns() : 1;
 }
 
 void Listbox::SetColumnCount(std::int32_t v) {
@@ -277,7 +447,10 @@ void Listbox::SetColumnCount(std::int32_t v) {
         throw OutOfBoundsException(Describe() + ": ColumnCount " + std::to_string(v) +
                                    " is not within 1 to 256");
     ListboxPeer& p = P(*this);
-    p.LiveTree().setColumnCount(v);
+    RowModel& rows = p.LiveRows();
+    if (v > 1)
+        p.Attach();
+    rows.SetColumns(v);
     if (p.sortedColumn >= v)
         p.sortedColumn = -1;
     p.ApplyColumnWidths();
@@ -312,6 +485,8 @@ void Listbox::SetColumnWidths(const fw::Text& v) {
     }
     p.columnWidths = v;
     p.widths = std::move(widths);
+    if (std::any_of(p.widths.begin(), p.widths.end(), [](int w) { return w >= 0; }))
+        p.Attach();
     p.ApplyColumnWidths();
 }
 
@@ -320,8 +495,11 @@ bool Listbox::HasHeading() const {
 }
 
 void Listbox::SetHasHeading(bool v) {
-    P(*this).hasHeading = v;
-    if (QTreeWidget* t = P(*this).Tree())
+    ListboxPeer& p = P(*this);
+    p.hasHeading = v;
+    if (v)
+        p.Attach();
+    if (QTreeView* t = p.Tree())
         t->setHeaderHidden(!v);
 }
 
@@ -331,10 +509,11 @@ fw::Text Listbox::InitialValue() const {
 
 void Listbox::SetInitialValue(const fw::Text& v) {
     ListboxPeer& p = P(*this);
-    QTreeWidget& t = p.LiveTree();
+    RowModel& rows = p.LiveRows();
     p.initialValue = v;
     if (v.empty())
         return;
+    p.Attach();
     fw::Text lines = v;
     for (char& c : lines)
         if (c == '\r')
@@ -346,15 +525,15 @@ void Listbox::SetInitialValue(const fw::Text& v) {
             QStringList headings;
             for (const fw::Text& cell : cells)
                 headings << detail::ToQString(cell);
-            t.setHeaderLabels(headings);
+            rows.SetHeadings(headings);
         }
         if (!first || !p.hasHeading) {
             if (line.empty())
                 continue;
-            auto* item = new QTreeWidgetItem();
-            for (int i = 0; i < static_cast<int>(cells.size()) && i < t.columnCount(); ++i)
-                item->setText(i, detail::ToQString(cells[i]));
-            t.addTopLevelItem(item);
+            std::vector<QString> row;
+            for (int i = 0; i < static_cast<int>(cells.size()) && i < rows.Columns(); ++i)
+                row.push_back(detail::ToQString(cells[i]));
+            rows.Append(std::move(row));
         }
         first = false;
     }
@@ -378,7 +557,7 @@ void Listbox::SetSelectionType(std::int32_t v) {
         throw OutOfBoundsException(Describe() + ": SelectionType " + std::to_string(v) +
                                    " is neither 0 (single) nor 1 (multiple)");
     P(*this).selectionType = v;
-    if (QTreeWidget* t = P(*this).Tree())
+    if (QTreeView* t = P(*this).Tree())
         t->setSelectionMode(v == 1 ? QAbstractItemView::ExtendedSelection
                                    : QAbstractItemView::SingleSelection);
 }
@@ -389,7 +568,7 @@ bool Listbox::Border() const {
 
 void Listbox::SetBorder(bool v) {
     P(*this).border = v;
-    if (QTreeWidget* t = P(*this).Tree())
+    if (QTreeView* t = P(*this).Tree())
         t->setFrameShape(v ? QFrame::StyledPanel : QFrame::NoFrame);
 }
 

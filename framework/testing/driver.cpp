@@ -15,7 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace fw::testing {
 
@@ -150,7 +150,7 @@ void RightClick(RectControl& control, int x, int y) {
 }
 
 void ClickHeading(Listbox& list, int column) {
-    auto* tree = qobject_cast<QTreeWidget*>(&WidgetOf(list));
+    auto* tree = qobject_cast<QTreeView*>(&WidgetOf(list));
     if (!tree || tree->header()->isHidden())
         throw RuntimeException(list.Describe() + " shows no heading");
     QHeaderView* header = tree->header();
@@ -181,10 +181,10 @@ Color ContentPixelAt(Window& window, int x, int y) {
 }
 
 Rect ListRowRect(Listbox& list, int row) {
-    auto* tree = qobject_cast<QTreeWidget*>(&WidgetOf(list));
-    if (!tree || row < 0 || row >= tree->topLevelItemCount())
+    auto* tree = qobject_cast<QTreeView*>(&WidgetOf(list));
+    if (!tree || !tree->model() || row < 0 || row >= tree->model()->rowCount())
         throw OutOfBoundsException(list.Describe() + " has no row " + std::to_string(row));
-    QRect r = tree->visualItemRect(tree->topLevelItem(row));
+    QRect r = tree->visualRect(tree->model()->index(row, 0));
     r.setLeft(0);
     r.setWidth(tree->viewport()->width());
     r.moveTopLeft(tree->viewport()->mapTo(tree, r.topLeft()));
@@ -301,9 +301,10 @@ ControlFacts Inspect(RectControl& control) {
         f.defaultButton = button->isDefault();
     } else if (auto* box = qobject_cast<QGroupBox*>(&w)) {
         f.text = detail::FromQString(box->title());
-    } else if (auto* tree = qobject_cast<QTreeWidget*>(&w)) {
+    } else if (auto* tree = qobject_cast<QTreeView*>(&w)) {
         f.headingShown = !tree->isHeaderHidden();
-        f.columns = tree->columnCount();
+        auto* list = dynamic_cast<Listbox*>(&control);
+        f.columns = list ? list->ColumnCount() : tree->model()->columnCount();
         f.multipleSelection = tree->selectionMode() == QAbstractItemView::ExtendedSelection;
         f.frame = tree->frameShape() != QFrame::NoFrame;
     }

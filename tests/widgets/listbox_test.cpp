@@ -167,6 +167,69 @@ TEST_F(ListboxTest, AClickOnAHeadingAsksSortColumnFirst) {
     EXPECT_EQ(w->sortColumns.size(), 3u);
 }
 
+TEST_F(ListboxTest, HeadingClicksSortTheirColumnStablyBothWays) {
+    fw::SetProperties(*list,
+                      fw::PropertyStringWriter()
+                          .Integer("ColumnCount", 2)
+                          .String("ColumnWidths", "60,*")
+                          .Boolean("HasHeading", true)
+                          .String("InitialValue", "Code\tOffice\r4900\tNapoli\n0100\tRoma\n4995\tNapoli\n"
+                                                  "1200\tBergamo")
+                          .Bytes());
+    list->AddRow("9999"); // no office: sorts as an empty text
+    ASSERT_TRUE(t::WaitForWindowActive(*w));
+    auto codes = [&] {
+        std::vector<fw::Text> rows;
+        for (int r = 0; r < list->ListCount(); ++r)
+            rows.push_back(list->Cell(r, 0));
+        return rows;
+    };
+    t::ClickHeading(*list, 1);
+    EXPECT_EQ(codes(), (std::vector<fw::Text>{"9999", "1200", "4900", "4995", "0100"}));
+    EXPECT_EQ(list->Cell(2, 1), "Napoli");
+    t::ClickHeading(*list, 1); // descending; the two Napoli rows keep their order
+    EXPECT_EQ(codes(), (std::vector<fw::Text>{"0100", "4900", "4995", "1200", "9999"}));
+    EXPECT_EQ(list->SortedColumn(), 1);
+    list->SetSortedColumn(0);
+    list->Sort(); // the order the user chose last
+    EXPECT_EQ(codes(), (std::vector<fw::Text>{"9999", "4995", "4900", "1200", "0100"}));
+}
+
+TEST_F(ListboxTest, ASelectedRowStaysSelectedWhereSortingMovesIt) {
+    for (const char* r : {"c", "a", "b"})
+        list->AddRow(r);
+    ASSERT_TRUE(t::WaitForWindowActive(*w));
+    auto middleOfRightHalf = [&](int row) {
+        const t::Rect r = t::ListRowRect(*list, row);
+        return t::PixelAt(*list, r.x + r.width * 3 / 4, r.y + r.height / 2);
+    };
+    const t::Rect first = t::ListRowRect(*list, 0);
+    t::Click(*list, first.x + first.width * 3 / 4, first.y + first.height / 2);
+    const Color selected = middleOfRightHalf(0);
+    const Color background = Background();
+    ASSERT_NE(selected, kTint);
+    ASSERT_NE(selected, background);
+    list->SetSortedColumn(0);
+    list->Sort();
+    ASSERT_EQ(list->Cell(2, 0), "c");
+    EXPECT_EQ(middleOfRightHalf(2), selected);
+    EXPECT_EQ(middleOfRightHalf(0), kTint);
+    EXPECT_EQ(middleOfRightHalf(1), background);
+    list->DeleteAllRows(); // the selection goes with the rows
+    list->AddRow("d");
+    EXPECT_EQ(middleOfRightHalf(0), kTint);
+}
+
+TEST_F(ListboxTest, AListHeldPastItsWindowHasNoRowsAndGoesQuietly) {
+    list->AddRow("x");
+    w = nullptr;
+    t::CloseAllWindows(); // the window's widgets go; the list is still held
+    EXPECT_EQ(list->ListCount(), 0);
+    EXPECT_THROW(list->AddRow("y"), fw::NilObjectException);
+    EXPECT_THROW(list->Cell(0, 0), fw::NilObjectException);
+    list = nullptr;
+}
+
 TEST_F(ListboxTest, HeadingsInitialValueAndSelectionType) {
     fw::SetProperties(*list, fw::PropertyStringWriter()
                                  .Integer("ColumnCount", 2)
@@ -191,6 +254,12 @@ TEST_F(ListboxTest, HeadingsInitialValueAndSelectionType) {
     }
     EXPECT_THROW(list->SetColumnWidths("10,abc"), fw::UnsupportedFormatException);
     EXPECT_THROW(list->SetColumnWidths("150%"), fw::UnsupportedFormatException);
+
+    // Headings beyond the columns add columns.
+    list->SetInitialValue("Code\tOffice\tRegion");
+    EXPECT_EQ(list->ColumnCount(), 3);
+    EXPECT_EQ(t::Inspect(*list).columns, 3);
+    EXPECT_EQ(list->ListCount(), 2);
 }
 
 } // namespace
