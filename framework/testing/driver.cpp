@@ -139,6 +139,10 @@ void PressKey(Window& window, Key key, unsigned modifiers) {
     detail::CallIntoQt([&] { QTest::keyClick(&HandleOf(top), ToQtKey(key), ToQtModifiers(modifiers)); });
 }
 
+bool HasFocus(RectControl& control) {
+    return WidgetOf(control).hasFocus();
+}
+
 void Click(RectControl& control, int x, int y, unsigned modifiers) {
     QWidget& w = WidgetOf(control);
     MouseClick(w, Qt::LeftButton, PointIn(w, x, y), ToQtModifiers(modifiers));

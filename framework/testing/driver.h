@@ -23,6 +23,8 @@ void TypeText(RectControl& control, std::string_view utf8);
 void PressKey(RectControl& control, Key key, unsigned modifiers = NoModifier);
 // Presses a key in the window, where its focus is, through the window system.
 void PressKey(Window& window, Key key, unsigned modifiers = NoModifier);
+// True when the control has the keyboard focus.
+bool HasFocus(RectControl& control);
 // Clicks the control through its window at x, y in the control (-1: its centre).
 void Click(RectControl& control, int x = -1, int y = -1, unsigned modifiers = NoModifier);
 void RightClick(RectControl& control, int x = -1, int y = -1);
@@ -89,7 +91,7 @@ struct ControlFacts {
     int textWidth = 0;        // pixels the text takes in the widget's font
     std::string toolTip;
     std::string fontFamily;
-    int fontPixelSize = 0; // -1 when the font's size is in points
+    int fontPixelSize = 0;    // -1 when the font's size is in points
     bool defaultFont = false; // the platform's font for the widget's class
     bool bold = false;
     bool italic = false;

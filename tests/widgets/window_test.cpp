@@ -1,11 +1,14 @@
 // Windows built from property strings: where everything lands, the window lists, closing and lifetimes.
 #include "main_like.h"
 
+#include "framework/edit_field.h"
 #include "framework/testing/driver.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <tuple>
 
 namespace {
 
@@ -108,6 +111,37 @@ TEST_F(WindowTest, FontsAlignmentAndFlagsFromTheStringsActOnTheWidgets) {
     EXPECT_NE(f.toolTip.find("&lt;b&gt;"), std::string::npos);     // shown as written, not as markup
     w->ControlNamed<fw::GroupBox>("GroupBox1")->SetVisible(false); // a hidden frame hides what it holds
     EXPECT_FALSE(t::Inspect(*w->ControlNamed<fw::StaticText>("StaticText2")).shown);
+}
+
+// Tab moves the focus in TabIndex order, not in the order the controls were made; TabStop False passes over.
+TEST_F(WindowTest, TabMovesTheFocusInTabIndexOrder) {
+    struct Fields : fw::Window {
+        void CreateControls() override {
+            for (auto [name, index, stop] :
+                 {std::tuple{"A", 0, true}, {"B", 2, true}, {"C", 1, true}, {"D", 3, false}}) {
+                Ref<fw::EditField> f = New<fw::EditField>();
+                f->Constructor();
+                AddControl(name, f);
+                fw::SetProperties(*f, fw::PropertyStringWriter()
+                                          .Integer("Top", 30 * index)
+                                          .Integer("TabIndex", index)
+                                          .Boolean("TabStop", stop)
+                                          .Bytes());
+            }
+        }
+    };
+    Ref<Fields> w = fw::MakeRef<Fields>();
+    w->Constructor();
+    ASSERT_TRUE(t::WaitForWindowActive(*w));
+    t::Click(*w->ControlNamed<fw::EditField>("A"));
+    std::string order;
+    for (int i = 0; i < 4; ++i) {
+        t::PressKey(*w, t::Key::Tab);
+        for (const char* name : {"A", "B", "C", "D"})
+            if (t::HasFocus(*w->ControlNamed<fw::EditField>(name)))
+                order += name;
+    }
+    EXPECT_EQ(order, "CBAC"); // made in the order A B C
 }
 
 TEST_F(WindowTest, BuildOrderLayoutControlsControlOpensThenOpen) {
