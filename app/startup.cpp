@@ -15,8 +15,8 @@ void Main() {
         MakeDefaultView();
         fw::RuntimeRun();
     } catch (const std::exception& e) {
-        // The framework's failures (fw::RuntimeException and its kinds) and standard ones alike: reported once,
-        // and the run goes on to its clean-up. Anything that is not an exception is left to terminate.
+        // The framework's failures (fw::RuntimeException and its kinds) and standard ones alike: reported
+        // once, and the run goes on to its clean-up. Anything that is not an exception is left to terminate.
         fw::UnhandledException(e);
     }
 }

@@ -42,7 +42,9 @@ std::string Printable(std::string_view bytes) {
 }
 
 std::uint32_t ReadBigEndian32(std::string_view bytes, std::size_t at) noexcept {
-    auto b = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])); };
+    auto b = [&](std::size_t i) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i]));
+    };
     return (b(0) << 24) | (b(1) << 16) | (b(2) << 8) | b(3);
 }
 
@@ -88,7 +90,9 @@ Color RGB(std::int32_t red, std::int32_t green, std::int32_t blue) noexcept {
     return Color{clamp(red), clamp(green), clamp(blue)};
 }
 
-PropertyType TypeOf(const PropertyValue& value) noexcept { return static_cast<PropertyType>(value.index()); }
+PropertyType TypeOf(const PropertyValue& value) noexcept {
+    return static_cast<PropertyType>(value.index());
+}
 
 const PropertyDecl* FindProperty(const ClassInfo& cls, std::string_view name) noexcept {
     for (const ClassInfo* c = &cls; c; c = c->parent)
@@ -170,8 +174,9 @@ std::vector<PropertyEntry> ReadPropertyString(const ClassInfo& cls, std::string_
             break;
         }
         case PropertyType::Color:
-            entry.value = Color{static_cast<std::uint8_t>(bytes[pos]), static_cast<std::uint8_t>(bytes[pos + 1]),
-                                static_cast<std::uint8_t>(bytes[pos + 2])};
+            entry.value =
+                Color{static_cast<std::uint8_t>(bytes[pos]), static_cast<std::uint8_t>(bytes[pos + 1]),
+                      static_cast<std::uint8_t>(bytes[pos + 2])};
             pos += 3;
             break;
         case PropertyType::String: {
@@ -191,7 +196,8 @@ std::vector<PropertyEntry> ReadPropertyString(const ClassInfo& cls, std::string_
 }
 
 void RuntimeMassPropertySetter(Object& target, std::string_view bytes) {
-    const std::vector<PropertyEntry> entries = ReadPropertyString(target.GetClass(), bytes, target.Describe());
+    const std::vector<PropertyEntry> entries =
+        ReadPropertyString(target.GetClass(), bytes, target.Describe());
     // A setter may still refuse its value (a parent that does not exist, a count out of range): the entries
     // set before it are set back, so a refused string changes nothing, and the setter's exception passes on.
     std::vector<PropertyValue> before;
@@ -209,22 +215,27 @@ void RuntimeMassPropertySetter(Object& target, std::string_view bytes) {
     }
 }
 
-void SetProperties(Object& target, std::string_view bytes) { RuntimeMassPropertySetter(target, bytes); }
+void SetProperties(Object& target, std::string_view bytes) {
+    RuntimeMassPropertySetter(target, bytes);
+}
 
 PropertyValue GetProperty(const Object& target, std::string_view name) {
     const PropertyDecl* decl = FindProperty(target.GetClass(), name);
     if (!decl)
-        throw InvalidArgumentException(target.Describe() + " declares no property '" + std::string(name) + "'");
+        throw InvalidArgumentException(target.Describe() + " declares no property '" + std::string(name) +
+                                       "'");
     return decl->get(target, *decl);
 }
 
 void SetProperty(Object& target, std::string_view name, const PropertyValue& value) {
     const PropertyDecl* decl = FindProperty(target.GetClass(), name);
     if (!decl)
-        throw InvalidArgumentException(target.Describe() + " declares no property '" + std::string(name) + "'");
+        throw InvalidArgumentException(target.Describe() + " declares no property '" + std::string(name) +
+                                       "'");
     if (TypeOf(value) != decl->type)
         throw InvalidArgumentException(target.Describe() + " property '" + std::string(decl->name) + "' is " +
-                                       PropertyTypeName(decl->type) + ", not " + PropertyTypeName(TypeOf(value)));
+                                       PropertyTypeName(decl->type) + ", not " +
+                                       PropertyTypeName(TypeOf(value)));
     decl->set(target, *decl, value);
 }
 

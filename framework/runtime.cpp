@@ -191,7 +191,8 @@ void UnhandledException(const std::exception& e) {
     if (dialogsSuppressed || !UserSeesDialogs())
         return;
     QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
-                    QStringLiteral("Il programma ha incontrato un errore che non è in grado di gestire."), QMessageBox::Ok);
+                    QStringLiteral("Il programma ha incontrato un errore che non è in grado di gestire."),
+                    QMessageBox::Ok);
     box.setInformativeText(QString::fromStdString(kind + ": " + e.what()));
     box.exec();
 }
