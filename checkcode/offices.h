@@ -22,13 +22,18 @@ OfficeTable BuildOfficeTable();
 // `on_selected(std::string_view)` runs for each entry as soon as it is selected. All entries are compared:
 // an exception from `on_selected` leaves the lookup at once, with the table released.
 template <typename OnSelected>
-void LookupOffices(std::string_view number, OnSelected&& on_selected) {
-    const OfficeTable sedi = BuildOfficeTable();
+void LookupOffices(const OfficeTable& sedi, std::string_view number, OnSelected&& on_selected) {
     for (std::size_t i = 0; i <= kLastOfficeIndex; ++i) {
         if (fw::Equal(fw::LeftView(number, 2), fw::LeftView(sedi[i], 2))) {
             on_selected(sedi[i]);
         }
     }
+}
+
+// The same on a table built for this lookup alone.
+template <typename OnSelected>
+void LookupOffices(std::string_view number, OnSelected&& on_selected) {
+    LookupOffices(BuildOfficeTable(), number, on_selected);
 }
 
 // The selected entries of LookupOffices, collected.

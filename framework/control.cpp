@@ -144,6 +144,8 @@ bool Control::HasHandler(std::string_view event) const noexcept {
 }
 
 const Delegate* Control::Handler(std::string_view event) const noexcept {
+    if (!window_)
+        return nullptr; // the window that the handlers work on is gone
     for (const auto& [name, handler] : handlers_)
         if (name == event)
             return &handler;

@@ -220,10 +220,15 @@ void EditField::SetMask(const fw::Text& v) {
         throw UnsupportedFormatException(Describe() + ": mask '" + v +
                                          "' is not made of digit positions (9, 0, #)");
     EditFieldPeer& p = P(*this);
+    // A mask that refuses the field's text is refused in turn: the text is not silently thrown away.
+    const fw::Text before = p.mask;
     p.mask = v;
+    if (!p.Admits(p.text)) {
+        p.mask = before;
+        throw InvalidArgumentException(Describe() + ": mask '" + v + "' refuses the field's text '" + p.text +
+                                       "'");
+    }
     detail::CallIntoQt([&] { p.ApplyLimits(); });
-    if (!p.Admits(p.text))
-        SetText({});
 }
 
 std::int32_t EditField::LimitText() const {

@@ -94,6 +94,8 @@ Ref<FolderItem> ApplicationExecutable() {
     return MakeRef<FolderItem>(self.string());
 }
 
+// Nil at any missing step of the walk, never an exception: a missing folder must leave the about window
+// without its picture, not end the run from inside the window's Open event.
 Ref<FolderItem> GetApplicationBundleResources() {
     Ref<FolderItem> executable = ApplicationExecutable();
     Ref<FolderItem> folder = executable ? executable->Parent() : nullptr;

@@ -3,6 +3,9 @@
 #include "framework/qt/control_peer.h"
 #include "framework/qt/graphics_peer.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace fw {
 
 Graphics::Graphics(std::unique_ptr<detail::GraphicsPeer> peer) : peer_(std::move(peer)) {
@@ -34,7 +37,11 @@ void Graphics::FillRect(std::int32_t x, std::int32_t y, std::int32_t width, std:
         throw NilObjectException("Graphics used after the paint it was lent for");
     if (width <= 0 || height <= 0)
         return;
-    painter->fillRect(QRect(x, y, width, height), detail::ToQColor(peer_->foreColor));
+    // Clipped in 64 bits first: x + width must not overflow inside Qt's rectangle.
+    const std::int64_t right = std::min<std::int64_t>(std::int64_t{x} + width, INT32_MAX);
+    const std::int64_t bottom = std::min<std::int64_t>(std::int64_t{y} + height, INT32_MAX);
+    painter->fillRect(QRect(QPoint(x, y), QPoint(static_cast<int>(right - 1), static_cast<int>(bottom - 1))),
+                      detail::ToQColor(peer_->foreColor));
 }
 
 } // namespace fw

@@ -511,6 +511,9 @@ void Listbox::SetInitialValue(const fw::Text& v) {
     ListboxPeer& p = P(*this);
     RowModel& rows = p.LiveRows();
     p.initialValue = v;
+    // The initial value is the list's contents: it replaces the rows, so setting back an earlier value (a
+    // refused property string does) leaves the list as it was.
+    rows.Clear();
     if (v.empty())
         return;
     p.Attach();

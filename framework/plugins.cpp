@@ -5,13 +5,7 @@
 #include <array>
 #include <string>
 
-#if __has_include("framework/qt/image_well_entry.h")
 #include "framework/qt/image_well_entry.h"
-#else
-namespace fw::detail {
-void ImageWellImageSet(ImageWell& well, const Ref<Picture>& picture);
-}
-#endif
 
 namespace fw {
 

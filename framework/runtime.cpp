@@ -92,8 +92,26 @@ bool EventLoopRunning() noexcept {
     return State().loopDepth > 0;
 }
 
+namespace {
+
+// What a handler let out, as an exception the program's guard catches: something thrown that is not a
+// std::exception becomes a RuntimeException saying so, instead of ending the process unreported.
+std::exception_ptr AsStandardException(std::exception_ptr e) {
+    try {
+        std::rethrow_exception(e);
+    } catch (const std::exception&) {
+        return e;
+    } catch (...) {
+        return std::make_exception_ptr(
+            RuntimeException("a handler threw something that is not an exception"));
+    }
+}
+
+} // namespace
+
 void PassToEventLoop(std::exception_ptr e) {
     RunState& s = State();
+    e = AsStandardException(e);
     if (s.loopDepth == 0 || s.pending) {
         // No loop to hand it to (or the loop is already ending for an earlier failure): raising it into Qt's
         // dispatch would unwind code that does not expect it, so it is reported here, on its own.
@@ -101,8 +119,6 @@ void PassToEventLoop(std::exception_ptr e) {
             std::rethrow_exception(e);
         } catch (const std::exception& failure) {
             UnhandledException(failure);
-        } catch (...) {
-            UnhandledException(std::runtime_error("an exception that is not a std::exception"));
         }
         return;
     }

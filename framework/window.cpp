@@ -109,9 +109,11 @@ Window::Window(std::string_view fullClassName) : fullClassName_(fullClassName) {
 }
 
 Window::~Window() {
-    // Controls that outlive their window see it as gone.
-    for (Control* c : peer_->adopted)
+    // Controls that outlive their window see it as gone, and raise nothing: their handlers were the window's.
+    for (Control* c : peer_->adopted) {
         c->window_ = nullptr;
+        c->handlers_.clear();
+    }
     peer_->adopted.clear();
     controls_.clear();
     menuBar_ = nullptr;

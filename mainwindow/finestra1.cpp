@@ -146,10 +146,11 @@ void Finestra1::Event_Close() {
 }
 
 void Finestra1::TrovaSede() {
+    const checkcode::OfficeTable sedi = checkcode::BuildOfficeTable(); // built first, gone when this returns
     ARListBox1()->DeleteAllRows();
     // The lookup works on a view: keep the number alive for the whole scan.
     const fw::Text number = EditField1()->Text();
-    checkcode::LookupOffices(number,
+    checkcode::LookupOffices(sedi, number,
                              [this](std::string_view office) { ARListBox1()->AddRow(fw::Text(office)); });
     ARListBox1()->SetSortedColumn(0);
     ARListBox1()->Sort();

@@ -93,7 +93,13 @@ template <class F>
 void CallIntoQt(F&& f) {
     {
         QtCallDepth depth;
-        std::forward<F>(f)();
+        try {
+            std::forward<F>(f)();
+        } catch (...) {
+            // The call itself failed: an exception held while it ran goes first, and none stays held.
+            RethrowHeldException();
+            throw;
+        }
     }
     RethrowHeldException();
 }

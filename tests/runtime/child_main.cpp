@@ -40,6 +40,8 @@ int main(int argc, char** argv) {
     void (*steps)() = nullptr;
     if (scenario == "throw-in-loop")
         steps = [] { fw::testing::After(0, [] { throw fw::InvalidArgumentException("bad value"); }); };
+    else if (scenario == "throw-non-exception")
+        steps = [] { fw::testing::After(0, [] { throw 42; }); };
     else if (scenario == "throw-from-shortcut")
         steps = &ThrowFromShortcut;
     else if (scenario == "throw-before-loop")

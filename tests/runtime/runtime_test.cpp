@@ -127,6 +127,9 @@ INSTANTIATE_TEST_SUITE_P(
     Scenarios, WholeRun,
     ::testing::Values(
         RunCase{"throw-in-loop", "C", 1, "Unhandled InvalidArgumentException: bad value", "loop ended\n"},
+        RunCase{"throw-non-exception", "C", 1,
+                "Unhandled RuntimeException: a handler threw something that is not an exception",
+                "loop ended\n"},
         RunCase{"throw-from-shortcut", "C", 1, "Unhandled NilObjectException: nil object: Boom's target",
                 "loop ended\n"},
         RunCase{"throw-before-loop", "C", 1, "Unhandled NilObjectException: nil object: App", "loop ended\n"},

@@ -68,7 +68,21 @@ TEST_F(ControlsTest, CodeCannotPutWhatTheMaskRefusesIntoTheField) {
         EXPECT_EQ(field->Text(), "123");
     }
     EXPECT_THROW(field->SetMask("(999)"), fw::UnsupportedFormatException);
+    EXPECT_THROW(field->SetMask("99"), fw::InvalidArgumentException); // it would refuse the text
     EXPECT_EQ(field->Mask(), "99999999");
+    EXPECT_EQ(field->Text(), "123");
+}
+
+// Controls held past their window raise nothing: their handlers belonged to the window that is gone.
+TEST_F(ControlsTest, ControlsHeldPastTheirWindowRaiseNoEvents) {
+    w->Close();
+    w = nullptr;
+    t::ProcessEvents();
+    button->SetEnabled(true);
+    field->SetText("1234"); // would run EditField1_TextChange on the released window
+    button->Push();         // would run PushButton1_Action
+    EXPECT_TRUE(field->Window().IsNil());
+    EXPECT_EQ(MainLike::alive, 0);
 }
 
 TEST_F(ControlsTest, LimitTextWithoutAMask) {

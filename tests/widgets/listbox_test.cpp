@@ -255,11 +255,20 @@ TEST_F(ListboxTest, HeadingsInitialValueAndSelectionType) {
     EXPECT_THROW(list->SetColumnWidths("10,abc"), fw::UnsupportedFormatException);
     EXPECT_THROW(list->SetColumnWidths("150%"), fw::UnsupportedFormatException);
 
-    // Headings beyond the columns add columns.
+    // A string refused after its InitialValue leaves the rows as they were.
+    EXPECT_THROW(fw::SetProperties(*list, fw::PropertyStringWriter()
+                                              .String("InitialValue", "Code\tOffice\ra\tb\nc\td\ne\tf")
+                                              .String("InitialParent", "Nope")
+                                              .Bytes()),
+                 fw::NilObjectException);
+    EXPECT_EQ(list->ListCount(), 2);
+    EXPECT_EQ(list->Cell(1, 1), "Napoli");
+
+    // Headings beyond the columns add columns; the initial value replaces the rows.
     list->SetInitialValue("Code\tOffice\tRegion");
     EXPECT_EQ(list->ColumnCount(), 3);
     EXPECT_EQ(t::Inspect(*list).columns, 3);
-    EXPECT_EQ(list->ListCount(), 2);
+    EXPECT_EQ(list->ListCount(), 0);
 }
 
 } // namespace
