@@ -2,6 +2,7 @@
 #include "app/menu.h"
 #include "framework/runtime.h"
 #include "framework/system.h"
+#include "framework/testing/driver_runtime.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,12 @@ TEST(MenuBar, HoldsTheTenItemsInOrderEachWithItsClassCaptionShortcutAndAutoEnabl
         EXPECT_EQ(item.Text(), row.caption);
         EXPECT_EQ(item.KeyboardShortcut(), row.shortcut);
         EXPECT_EQ(item.AutoEnable(), row.autoEnable);
+        // The separator shows as a line alone, without its dash beside it.
+        const bool separator = std::string(row.caption) == "-";
+        EXPECT_EQ(fw::testing::ShowsAsSeparator(item), separator);
+        if (separator) {
+            EXPECT_EQ(fw::testing::ShownText(item), "");
+        }
     }
 }
 
