@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -89,7 +90,14 @@ struct RunCase {
     int status;      // 124: hung (stopped after 20 s), 128 and up: ended by a signal
     const char* err; // expected once on standard error; nullptr: nothing reported
     const char* out;
+    void (*translation)(const fs::path& file) = nullptr; // puts another in place of the German file
 };
+
+void Write(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+constexpr const char* kItalian = "[Esci]\n[Archivio]\nloop ended\n";
 
 class WholeRun : public ::testing::TestWithParam<RunCase> {
 protected:
@@ -110,7 +118,13 @@ protected:
 
 TEST_P(WholeRun, EndsWithItsStatusAndReportsAtMostOnce) {
     const RunCase& c = GetParam();
-    SCOPED_TRACE(std::string(c.scenario) + " " + c.language);
+    SCOPED_TRACE(std::string(c.scenario) + " " + c.language + " " + (c.err ? c.err : ""));
+    if (c.translation) {
+        fs::remove(dir / "Resources/Localizable_de.txt");
+        c.translation(dir / "Resources/Localizable_de.txt");
+        if (IsSkipped())
+            return;
+    }
     const std::string command = "cd '" + dir.string() + "' && LANGUAGE=" + c.language +
                                 " LC_ALL=" + c.language + " timeout -k 5 20 '" RUNTIME_CHILD "' " +
                                 c.scenario + " \"$PWD/MacOS/MorvalitDL\" >out 2>err";
@@ -138,6 +152,37 @@ INSTANTIATE_TEST_SUITE_P(
         // The user's language file supplies texts, a key it lacks keeps its default, a bad line is named.
         RunCase{"translations", "de_DE", 0, "Localizable_de.txt:3: translation line without",
                 "[Beenden]\n[Archivio]\nloop ended\n"},
-        RunCase{"translations", "fr_FR", 0, nullptr, "[Esci]\n[Archivio]\nloop ended\n"}));
+        RunCase{"translations", "fr_FR", 0, nullptr, kItalian},
+        // A file that is no translation text is refused whole, named once, and the run starts in Italian.
+        RunCase{"translations", "de_DE", 0, "Localizable_de.txt: not a regular file; translations not used",
+                kItalian, [](const fs::path& f) { ASSERT_EQ(mkfifo(f.c_str(), 0600), 0); }},
+        RunCase{"translations", "de_DE", 0, "Localizable_de.txt: not a regular file", kItalian,
+                [](const fs::path& f) { fs::create_symlink("/dev/zero", f); }},
+        RunCase{"translations", "de_DE", 0, "Localizable_de.txt: cannot be read (", kItalian,
+                [](const fs::path& f) { fs::create_symlink(f.filename(), f); }}, // unreadable also to root
+        RunCase{"translations", "de_DE", 0, "Localizable_de.txt: cannot be read (Permission denied)",
+                kItalian,
+                [](const fs::path& f) {
+                    Write(f, "Localize.Esci=Beenden\n");
+                    fs::permissions(f, fs::perms::none);
+                    if (geteuid() == 0)
+                        GTEST_SKIP() << "root reads a file of mode 000";
+                }},
+        RunCase{"translations", "de_DE", 0, "Localizable_de.txt: larger than 1 MiB; not used", kItalian,
+                [](const fs::path& f) {
+                    Write(f, "Localize.Esci=Beenden\n" + std::string((1 << 20) - 21, '\n'));
+                }},
+        RunCase{"translations", "de_DE", 0, "Localizable_de.txt:2: longer than 4 KiB; not used", kItalian,
+                [](const fs::path& f) { Write(f, "Localize.Esci=Beenden\n#" + std::string(4096, 'x')); }},
+        RunCase{"translations", "de_DE", 0,
+                "Localizable_de.txt: looks like UTF-16; translations must be UTF-8", kItalian,
+                [](const fs::path& f) { Write(f, std::string("\xFF\xFEL\0=\0x\0\n\0", 10)); }},
+        // At both limits, after a byte-order mark: taken; a line that is not UTF-8 is named and left out.
+        RunCase{"translations", "de_DE", 0, "Localizable_de.txt:2: not valid UTF-8; line skipped",
+                "[Beenden]\n[Archivio]\nloop ended\n", [](const fs::path& f) {
+                    const std::string text = "\xEF\xBB\xBFLocalize.Esci=Beenden\nLocalize.Arch=Archiv\xFF\n#";
+                    Write(f,
+                          text + std::string(4095, 'x') + std::string((1 << 20) - 4095 - text.size(), '\n'));
+                }}));
 
 } // namespace
