@@ -181,7 +181,9 @@ fw::Text Window::Title() const {
 void Window::SetTitle(const fw::Text& title) {
     peer_->title = title;
     if (QWidget* top = peer_->Top())
-        top->setWindowTitle(detail::ToQString(title));
+        // "[*]" is Qt's place for a modified mark; doubled, it shows as written.
+        top->setWindowTitle(
+            detail::ToQString(title).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 
 Ref<MenuBar> Window::MenuBar() const {

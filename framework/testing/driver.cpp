@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
+#include <QWindow>
 
 namespace fw::testing {
 
@@ -235,7 +236,8 @@ WindowFacts Inspect(Window& window) {
     WindowFacts f;
     f.shown = top.isVisible();
     f.active = top.isActiveWindow();
-    f.title = detail::FromQString(top.windowTitle());
+    if (QWindow* handle = top.windowHandle()) // the title as the window system gets it
+        f.title = detail::FromQString(handle->title());
     if (QWidget* content = peer.Content()) {
         top.ensurePolished();
         if (QLayout* l = top.layout())

@@ -169,7 +169,10 @@ TEST_F(ControlsTest, ButtonsActOnClicksEnterAndEsc) {
     EXPECT_EQ(w->actions, 4);
 }
 
-TEST_F(ControlsTest, CaptionsShowAmpersandsAndLabelsMarkupAsWritten) {
+TEST_F(ControlsTest, TitlesCaptionsAndLabelsShowAsWritten) {
+    w->SetTitle("Draft [*] & Co");
+    EXPECT_EQ(w->Title(), "Draft [*] & Co");
+    EXPECT_EQ(t::Inspect(*w).title, "Draft [*] & Co"); // not Qt's mark of a modified window
     button->SetCaption("Save & Quit");
     EXPECT_EQ(button->Caption(), "Save & Quit");
     EXPECT_EQ(t::Inspect(*button).text, "Save && Quit"); // Qt's escape: no shortcut mark
