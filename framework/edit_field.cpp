@@ -1,9 +1,16 @@
 #include "framework/edit_field.h"
 
 #include "framework/qt/control_peer.h"
+#include "framework/qt/whole_paste.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QRegularExpressionValidator>
 
@@ -27,6 +34,8 @@ private:
     bool previous_;
 };
 
+// Every way of pasting or dropping text (keys, context menu, middle click, drop) judges the whole text: the
+// widget itself would cut it to the limit first. Typed keys keep the widget's own handling.
 class FieldWidget : public detail::PeerWidget<QLineEdit> {
 protected:
     void mousePressEvent(QMouseEvent* event) override {
@@ -59,7 +68,50 @@ protected:
             event->accept();
             return;
         }
-        QLineEdit::contextMenuEvent(event);
+        QMenu* menu = createStandardContextMenu();
+        for (QAction* action : menu->actions()) {
+            // The menu's Paste item, wired one way or the other depending on the Qt version.
+            if (QObject::disconnect(action, &QAction::triggered, this, &QLineEdit::paste) ||
+                QObject::disconnect(action, SIGNAL(triggered()), this, SLOT(paste())))
+                QObject::connect(action, &QAction::triggered, this, [this] { detail::PasteWhole(*this); });
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(event->globalPos());
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!isReadOnly() && event->matches(QKeySequence::Paste)) {
+            // Ctrl+Shift+Insert pastes the X11 selection.
+            const bool selection = event->key() == Qt::Key_Insert &&
+                                   event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+            if (!detail::TakesPaste(*this, selection ? QClipboard::Selection : QClipboard::Clipboard)) {
+                event->accept();
+                return;
+            }
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        // A middle click pastes the selection at the cursor where the window system has one.
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (!isReadOnly() && event->button() == Qt::MiddleButton && clipboard->supportsSelection() &&
+            !detail::TakesWhole(*this, cursorPosition(), cursorPosition(),
+                                clipboard->text(QClipboard::Selection))) {
+            event->accept();
+            return;
+        }
+        QLineEdit::mouseReleaseEvent(event);
+    }
+
+    void dropEvent(QDropEvent* event) override {
+        const QString text = event->mimeData()->text();
+        const int at = cursorPositionAt(event->position().toPoint());
+        if (!isReadOnly() && !text.isNull() && !detail::TakesWhole(*this, at, at, text)) {
+            event->ignore();
+            return;
+        }
+        QLineEdit::dropEvent(event);
     }
 };
 
@@ -329,7 +381,7 @@ void EditField::Copy() {
 
 void EditField::Paste() {
     if (QLineEdit* f = P(*this).Field())
-        detail::CallIntoQt([f] { f->paste(); });
+        detail::CallIntoQt([f] { detail::PasteWhole(*f); });
 }
 
 void EditField::Clear() {

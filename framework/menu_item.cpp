@@ -256,6 +256,8 @@ AppleMenuItem::AppleMenuItem() {
 
 QuitMenuItem::QuitMenuItem() {
     Peer().Action().setMenuRole(QAction::QuitRole);
+    // Quitting is the application's: its shortcut acts in every window, also one that shows no menu bar.
+    Peer().Action().setShortcutContext(Qt::ApplicationShortcut);
 }
 
 bool QuitMenuItem::Event_Action() {

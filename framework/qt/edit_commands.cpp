@@ -1,6 +1,7 @@
 #include "framework/qt/edit_commands.h"
 
 #include "framework/qt/menu_peer.h"
+#include "framework/qt/whole_paste.h"
 #include "framework/runtime.h"
 
 #include <QApplication>
@@ -122,7 +123,7 @@ bool Perform(EditCommand command) {
         field->copy();
         break;
     case EditCommand::Paste:
-        field->paste();
+        PasteWhole(*field);
         break;
     case EditCommand::Clear:
         field->del();

@@ -13,4 +13,6 @@ target_sources(framework PRIVATE
     qt/window_peer.h
     qt/graphics_peer.h
     qt/image_well_entry.h
+    qt/whole_paste.h
+    qt/whole_paste.cpp
 )

@@ -67,6 +67,8 @@ Qt::Key ToQtKey(Key key) {
         return Qt::Key_Home;
     case Key::End:
         return Qt::Key_End;
+    case Key::V:
+        return Qt::Key_V;
     }
     return Qt::Key_unknown;
 }

@@ -12,7 +12,8 @@
 // show. Windows must be shown for clicks and window-level keys.
 namespace fw::testing {
 
-enum class Key { Return, Enter, Escape, Tab, Backtab, Backspace, Delete, Left, Right, Home, End };
+// V stands for itself, for shortcuts such as Ctrl+V.
+enum class Key { Return, Enter, Escape, Tab, Backtab, Backspace, Delete, Left, Right, Home, End, V };
 
 enum Modifier : unsigned { NoModifier = 0, Shift = 1, Control = 2, Alt = 4, Meta = 8 };
 

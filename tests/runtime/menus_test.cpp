@@ -113,10 +113,12 @@ TEST_F(Menus, OneBarShowsInSeveralWindowsAndLaterMenusShowInAll) {
     EXPECT_EQ(first.MenuTitles().size(), 3u) << "installing again does not show menus twice";
 }
 
-TEST_F(Menus, ShortcutFiresOncePerPressInTheActiveWindowOnly) {
+TEST_F(Menus, ShortcutFiresOncePerPressInTheActiveWindowOnlyQuitInAnyWindow) {
     bar->Child("FileMenu")->Append(NewItem("FileCount", "Count", "Cmd+K"));
     CountCalls("FileCount");
-    fw::testing::MenuWindow first(*bar), second(*bar);
+    CountCalls("FileQuit");
+    Ref<fw::MenuBar> none = fw::RuntimeNewObject<fw::MenuBar>();
+    fw::testing::MenuWindow first(*bar), second(*bar), barless(*none, 0);
     ASSERT_TRUE(second.Activate());
     ASSERT_TRUE(first.Activate());
     first.Press("Ctrl+K");
@@ -125,6 +127,14 @@ TEST_F(Menus, ShortcutFiresOncePerPressInTheActiveWindowOnly) {
     EXPECT_EQ(calls, 2);
     first.Press("K");
     EXPECT_EQ(calls, 2) << "without the command key it is just a key";
+    first.Press("Ctrl+Q");
+    EXPECT_EQ(calls, 3);
+    // Quitting is the application's: it acts from a window that does not show the bar, other items do not.
+    ASSERT_TRUE(barless.Activate());
+    barless.Press("Ctrl+K");
+    EXPECT_EQ(calls, 3);
+    barless.Press("Ctrl+Q");
+    EXPECT_EQ(calls, 4);
 }
 
 TEST_F(Menus, HandlerIsBoundByAnExistingNameOnceAndOnlyForItsOwnClass) {

@@ -1,11 +1,15 @@
 // Edit field, push button and label driven as a user drives them, and their events bound by name.
 #include "main_like.h"
 
+#include "framework/menu_item.h"
 #include "framework/runtime.h"
 #include "framework/testing/driver.h"
 #include "framework/testing/driver_runtime.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string_view>
 
 namespace {
 
@@ -41,13 +45,37 @@ TEST_P(MaskedField, AdmitsOnlyAsciiDigitsUpToTheLimit) {
     EXPECT_EQ(w->textChanges, c.changes);
 }
 
+// The same text pasted is taken whole when typing takes all of it, and refused whole otherwise: by keys, by
+// the field's command and by the Edit menu's alike.
+TEST_P(MaskedField, APasteIsTakenWholeOrLeavesTheFieldAsItWas) {
+    const Typing& c = GetParam();
+    const bool whole = std::string_view(c.typed) == c.text;
+    Ref<fw::MenuItem> editPaste = fw::RuntimeNewObject<fw::MenuItem>();
+    editPaste->SetName("EditPaste");
+    t::SetClipboardText(c.typed);
+    t::PressKey(*field, t::Key::End); // the Edit menu acts on the focused field of the active window
+    ASSERT_TRUE(t::WaitForWindowActive(*w));
+    const std::function<void()> pastes[] = {[&] { t::PressKey(*field, t::Key::V, t::Control); },
+                                            [&] { field->Paste(); }, [&] { editPaste->Choose(); }};
+    for (const auto& paste : pastes) {
+        SCOPED_TRACE(&paste - pastes);
+        field->SetText("");
+        const int changes = w->textChanges;
+        paste();
+        EXPECT_EQ(field->Text(), whole ? c.text : "");
+        EXPECT_EQ(w->textChanges - changes, whole && *c.text ? 1 : 0);
+    }
+}
+
 // Arabic-Indic 3, full-width 5, superscript 2 and one half; Devanagari 1: digits, but not ASCII ones.
-INSTANTIATE_TEST_SUITE_P(Keys, MaskedField,
-                         ::testing::Values(Typing{"12345678", "12345678", 8},
-                                           Typing{"1234567890", "12345678", 8}, Typing{"12ab34", "1234", 4},
-                                           Typing{"1 2-3.4_", "1234", 4},
-                                           Typing{"\xD9\xA3\xEF\xBC\x95\xC2\xB2\xC2\xBD", "", 0},
-                                           Typing{"\xE0\xA5\xA7\x39", "9", 1}, Typing{"", "", 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Keys, MaskedField,
+    ::testing::Values(Typing{"12345678", "12345678", 8}, Typing{"1234567890", "12345678", 8},
+                      Typing{"012345678", "01234567", 8}, Typing{"12345678 60", "12345678", 8},
+                      Typing{"01234567890123456789012345678901234567890123456789", "01234567", 8},
+                      Typing{"12ab34", "1234", 4}, Typing{"1 2-3.4_", "1234", 4},
+                      Typing{"\xD9\xA3\xEF\xBC\x95\xC2\xB2\xC2\xBD", "", 0},
+                      Typing{"\xE0\xA5\xA7\x39", "9", 1}, Typing{"", "", 0}));
 
 TEST_F(ControlsTest, TextChangeFollowsRealChangesOnly) {
     t::TypeText(*field, "12345678");
@@ -59,6 +87,21 @@ TEST_F(ControlsTest, TextChangeFollowsRealChangesOnly) {
     EXPECT_EQ(w->textChanges, 9);
     field->SetText("87654321");
     EXPECT_EQ(w->textChanges, 10);
+}
+
+TEST_F(ControlsTest, APasteOverASelectionCountsWhatItReplaces) {
+    t::TypeText(*field, "12345678");
+    for (int i = 0; i < 3; ++i)
+        t::PressKey(*field, t::Key::Left, t::Shift);
+    t::SetClipboardText("9999");
+    t::PressKey(*field, t::Key::V, t::Control);
+    EXPECT_EQ(field->Text(), "12345678");
+    EXPECT_TRUE(field->HasSelection());
+    t::SetClipboardText("999");
+    t::PressKey(*field, t::Key::V, t::Control);
+    EXPECT_EQ(field->Text(), "12345999");
+    field->Undo();
+    EXPECT_EQ(field->Text(), "12345678") << "undo takes back the paste alone";
 }
 
 TEST_F(ControlsTest, CodeCannotPutWhatTheMaskRefusesIntoTheField) {
