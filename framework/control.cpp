@@ -16,10 +16,46 @@ namespace fw {
 
 namespace {
 
+// What the setters refuse.
+
+// A name is the control's alone within its window.
+void CheckName(const Control& control, const fw::Text& name) {
+    Ref<Window> window = control.Window();
+    if (name == control.Name() || !window)
+        return;
+    for (const Ref<Control>& other : window->Controls()) {
+        if (other.Get() != &control && other->Name() == name)
+            throw InvalidArgumentException(window->Describe() + " already has a control named '" + name +
+                                           "'; " + control.Describe() + " cannot take that name");
+    }
+}
+
+// The widget that holds a control whose InitialParent is v: a group box of its window, or the window itself.
+QWidget* ContainerFor(const RectControl& control, const fw::Text& v) {
+    Ref<Window> window = control.Window();
+    Require(window, "window of " + control.Describe());
+    if (v.empty())
+        return window->Peer().Content();
+    Ref<GroupBox> box = RefCast<GroupBox>(window->FindControl(v));
+    if (!box || box.Get() == &control || !box->IsConstructed())
+        throw NilObjectException(control.Describe() + ": InitialParent '" + v + "' names no group box of " +
+                                 window->Describe());
+    QWidget* container = box->Peer().Widget();
+    QWidget* own = control.Peer().Widget();
+    if (container && own && own->isAncestorOf(container))
+        throw InvalidArgumentException(control.Describe() + ": InitialParent '" + v + "' lies inside " +
+                                       control.Describe());
+    return container;
+}
+
+void CheckInitialParent(const RectControl& control, const fw::Text& v) {
+    ContainerFor(control, v);
+}
+
 const PropertyDecl kControlProperties[] = {
     Declare<&Control::Index, &Control::SetIndex>("Index"),
     DeclareStored<Control>("TabPanelIndex", PropertyType::Integer),
-    Declare<&Control::Name, &Control::SetName>("Name"),
+    Declare<&Control::Name, &Control::SetName, &CheckName>("Name"),
 };
 
 const PropertyDecl kRectControlProperties[] = {
@@ -37,7 +73,8 @@ const PropertyDecl kRectControlProperties[] = {
     DeclareStored<RectControl>("AutoDeactivate", PropertyType::Boolean),
     Declare<&RectControl::TabStop, &RectControl::SetTabStop>("TabStop"),
     Declare<&RectControl::HelpTag, &RectControl::SetHelpTag>("HelpTag"),
-    Declare<&RectControl::InitialParent, &RectControl::SetInitialParent>("InitialParent"),
+    Declare<&RectControl::InitialParent, &RectControl::SetInitialParent, &CheckInitialParent>(
+        "InitialParent"),
 };
 
 const EventDecl kRectControlEvents[] = {{"Open", kSignatureNone}};
@@ -108,15 +145,7 @@ Ref<Window> Control::Window() const {
 }
 
 void Control::SetName(const fw::Text& name) {
-    if (name == name_)
-        return;
-    if (window_) {
-        for (const Ref<Control>& other : window_->Controls()) {
-            if (other.Get() != this && other->Name() == name)
-                throw InvalidArgumentException(window_->Describe() + " already has a control named '" + name +
-                                               "'; " + Describe() + " cannot take that name");
-        }
-    }
+    CheckName(*this, name);
     name_ = name;
 }
 
@@ -325,22 +354,10 @@ fw::Text RectControl::InitialParent() const {
 
 void RectControl::SetInitialParent(const fw::Text& v) {
     detail::ControlPeer& peer = Peer();
-    Ref<fw::Window> window = Window();
-    Require(window, "window of " + Describe());
-    QWidget* container = window->Peer().Content();
-    if (!v.empty()) {
-        Ref<GroupBox> box = RefCast<GroupBox>(window->FindControl(v));
-        if (!box || box.Get() == this || !box->IsConstructed())
-            throw NilObjectException(Describe() + ": InitialParent '" + v + "' names no group box of " +
-                                     window->Describe());
-        container = box->Peer().Widget();
-        if (container && peer.Widget() && peer.Widget()->isAncestorOf(container))
-            throw InvalidArgumentException(Describe() + ": InitialParent '" + v + "' lies inside " +
-                                           Describe());
-    }
+    QWidget* container = ContainerFor(*this, v);
     peer.initialParent = v;
     peer.SetContainer(container);
-    window->Peer().UpdateTabOrder();
+    Window()->Peer().UpdateTabOrder();
 }
 
 // ControlPeer

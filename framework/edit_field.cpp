@@ -15,6 +15,7 @@
 #include <QRegularExpressionValidator>
 
 #include <algorithm>
+#include <span>
 #include <string>
 
 namespace fw {
@@ -115,6 +116,15 @@ protected:
     }
 };
 
+// The most characters a field with this mask and limit holds.
+int MaxLength(const fw::Text& mask, std::int32_t limit) {
+    constexpr int kWidgetMost = 32767; // the most a line edit holds
+    int most = limit > 0 ? std::min(limit, kWidgetMost) : kWidgetMost;
+    if (!mask.empty())
+        most = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(most), mask.size()));
+    return most;
+}
+
 class EditFieldPeer : public detail::ControlPeer {
 public:
     explicit EditFieldPeer(EditField& owner) : ControlPeer(owner, new FieldWidget()) {
@@ -138,13 +148,7 @@ public:
         Owner().RaiseEvent("TextChange");
     }
 
-    int MaxLength() const {
-        constexpr int kWidgetMost = 32767; // the most a line edit holds
-        int most = limit > 0 ? std::min(limit, kWidgetMost) : kWidgetMost;
-        if (!mask.empty())
-            most = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(most), mask.size()));
-        return most;
-    }
+    int MaxLength() const { return fw::MaxLength(mask, limit); }
 
     void ApplyLimits() {
         QLineEdit* f = Field();
@@ -160,12 +164,6 @@ public:
         }
         delete old;
         f->setMaxLength(MaxLength());
-    }
-
-    bool Admits(const fw::Text& t) const {
-        if (static_cast<long long>(detail::ToQString(t).size()) > MaxLength())
-            return false;
-        return mask.empty() || std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
     }
 
     void ApplyAlignment() {
@@ -204,6 +202,59 @@ EditFieldPeer& P(const EditField& c) {
     return detail::PeerOf<EditFieldPeer>(c);
 }
 
+// What decides whether the field takes a text or a mask: its text, mask and limit, as they are or as the
+// entries of a property string set before the one checked leave them.
+struct FieldRules {
+    fw::Text text;
+    fw::Text mask;
+    std::int32_t limit = 0;
+
+    bool Admits(const fw::Text& t, const fw::Text& withMask) const {
+        if (static_cast<long long>(detail::ToQString(t).size()) > MaxLength(withMask, limit))
+            return false;
+        return withMask.empty() ||
+               std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    }
+};
+
+FieldRules RulesAfter(const EditField& field, std::span<const PropertyEntry> earlier) {
+    const EditFieldPeer& p = P(field);
+    FieldRules r{p.text, p.mask, p.limit};
+    for (const PropertyEntry& e : earlier) {
+        if (e.decl->name == "Text") {
+            r.text = std::get<fw::Text>(e.value);
+        } else if (e.decl->name == "Mask") {
+            r.mask = std::get<fw::Text>(e.value);
+        } else if (e.decl->name == "LimitText") {
+            r.limit = std::get<std::int32_t>(e.value);
+            const QString shown = detail::ToQString(r.text);
+            const int most = MaxLength(r.mask, r.limit);
+            if (p.Field() && shown.size() > most) // the widget cuts its text to a lower limit
+                r.text = detail::FromQString(shown.left(most));
+        }
+    }
+    return r;
+}
+
+void CheckText(const EditField& field, const fw::Text& v, std::span<const PropertyEntry> earlier) {
+    const FieldRules r = RulesAfter(field, earlier);
+    if (!r.Admits(v, r.mask))
+        throw InvalidArgumentException(field.Describe() + " does not take the text '" + v + "' (mask '" +
+                                       r.mask + "', at most " + std::to_string(MaxLength(r.mask, r.limit)) +
+                                       " characters)");
+}
+
+void CheckMask(const EditField& field, const fw::Text& v, std::span<const PropertyEntry> earlier) {
+    if (!std::all_of(v.begin(), v.end(), [](char c) { return c == '9' || c == '0' || c == '#'; }))
+        throw UnsupportedFormatException(field.Describe() + ": mask '" + v +
+                                         "' is not made of digit positions (9, 0, #)");
+    // A mask that refuses the field's text is refused in turn: the text is not silently thrown away.
+    const FieldRules r = RulesAfter(field, earlier);
+    if (!r.Admits(r.text, v))
+        throw InvalidArgumentException(field.Describe() + ": mask '" + v + "' refuses the field's text '" +
+                                       r.text + "'");
+}
+
 const PropertyDecl kProperties[] = {
     MORVALIT_FONT_PROPERTIES(EditField),
     Declare<&EditField::LimitText, &EditField::SetLimitText>("LimitText"),
@@ -219,9 +270,9 @@ const PropertyDecl kProperties[] = {
     DeclareStored<EditField>("AcceptTabs", PropertyType::Boolean),
     Declare<&EditField::TextColor, &EditField::SetTextColor>("TextColor"),
     Declare<&EditField::BackColor, &EditField::SetBackColor>("BackColor"),
-    Declare<&EditField::Text, &EditField::SetText>("Text"),
+    Declare<&EditField::Text, &EditField::SetText, &CheckText>("Text"),
     DeclareStored<EditField>("Format", PropertyType::String),
-    Declare<&EditField::Mask, &EditField::SetMask>("Mask"),
+    Declare<&EditField::Mask, &EditField::SetMask, &CheckMask>("Mask"),
     DeclareStored<EditField>("DataSource", PropertyType::String),
     DeclareStored<EditField>("DataField", PropertyType::String),
 };
@@ -251,10 +302,8 @@ fw::Text EditField::Text() const {
 }
 
 void EditField::SetText(const fw::Text& v) {
+    CheckText(*this, v, {});
     EditFieldPeer& p = P(*this);
-    if (!p.Admits(v))
-        throw InvalidArgumentException(Describe() + " does not take the text '" + v + "' (mask '" + p.mask +
-                                       "', at most " + std::to_string(p.MaxLength()) + " characters)");
     if (QLineEdit* f = p.Field())
         detail::CallIntoQt([&] { f->setText(detail::ToQString(v)); }); // raises TextChange when it differs
     else
@@ -266,20 +315,9 @@ fw::Text EditField::Mask() const {
 }
 
 void EditField::SetMask(const fw::Text& v) {
-    const bool digits =
-        std::all_of(v.begin(), v.end(), [](char c) { return c == '9' || c == '0' || c == '#'; });
-    if (!digits)
-        throw UnsupportedFormatException(Describe() + ": mask '" + v +
-                                         "' is not made of digit positions (9, 0, #)");
+    CheckMask(*this, v, {});
     EditFieldPeer& p = P(*this);
-    // A mask that refuses the field's text is refused in turn: the text is not silently thrown away.
-    const fw::Text before = p.mask;
     p.mask = v;
-    if (!p.Admits(p.text)) {
-        p.mask = before;
-        throw InvalidArgumentException(Describe() + ": mask '" + v + "' refuses the field's text '" + p.text +
-                                       "'");
-    }
     detail::CallIntoQt([&] { p.ApplyLimits(); });
 }
 

@@ -347,14 +347,62 @@ fw::Text Trim(const fw::Text& s) {
     return s.substr(b, s.find_last_not_of(' ') - b + 1);
 }
 
+// What the setters refuse.
+
+void CheckColumnCount(const Listbox& list, std::int32_t v) {
+    if (v < 1 || v > 256)
+        throw OutOfBoundsException(list.Describe() + ": ColumnCount " + std::to_string(v) +
+                                   " is not within 1 to 256");
+    P(list).LiveRows();
+}
+
+// Comma-separated: a number of pixels, a percentage of the list's width, or "*" / nothing for the list's.
+// In pixels; -1 for the list's own.
+std::vector<int> ColumnWidthsIn(const Listbox& list, const fw::Text& v) {
+    std::vector<int> widths;
+    if (Trim(v).empty())
+        return widths;
+    for (const fw::Text& raw : Split(v, ',')) {
+        fw::Text part = Trim(raw);
+        if (part.empty() || part == "*") {
+            widths.push_back(-1);
+            continue;
+        }
+        const bool percent = part.back() == '%';
+        if (percent)
+            part.pop_back();
+        int n = 0;
+        auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), n);
+        if (ec != std::errc() || end != part.data() + part.size() || n < 0 || (percent && n > 100))
+            throw UnsupportedFormatException(list.Describe() + ": ColumnWidths '" + v + "' has a width '" +
+                                             raw + "' that is not pixels, a percentage or *");
+        widths.push_back(percent ? static_cast<int>(static_cast<long long>(list.Width()) * n / 100) : n);
+    }
+    return widths;
+}
+
+void CheckColumnWidths(const Listbox& list, const fw::Text& v) {
+    ColumnWidthsIn(list, v);
+}
+
+void CheckInitialValue(const Listbox& list, const fw::Text&) {
+    P(list).LiveRows();
+}
+
+void CheckSelectionType(const Listbox& list, std::int32_t v) {
+    if (v != 0 && v != 1)
+        throw OutOfBoundsException(list.Describe() + ": SelectionType " + std::to_string(v) +
+                                   " is neither 0 (single) nor 1 (multiple)");
+}
+
 const PropertyDecl kProperties[] = {
-    Declare<&Listbox::ColumnCount, &Listbox::SetColumnCount>("ColumnCount"),
+    Declare<&Listbox::ColumnCount, &Listbox::SetColumnCount, &CheckColumnCount>("ColumnCount"),
     Declare<&Listbox::HeadingIndex, &Listbox::SetHeadingIndex>("HeadingIndex"),
     DeclareStored<Listbox>("GridLinesHorizontal", PropertyType::Integer),
     DeclareStored<Listbox>("GridLinesVertical", PropertyType::Integer),
     DeclareStored<Listbox>("DefaultRowHeight", PropertyType::Integer),
     DeclareStored<Listbox>("_ScrollWidth", PropertyType::Integer),
-    Declare<&Listbox::SelectionType, &Listbox::SetSelectionType>("SelectionType"),
+    Declare<&Listbox::SelectionType, &Listbox::SetSelectionType, &CheckSelectionType>("SelectionType"),
     MORVALIT_FONT_PROPERTIES(Listbox),
     Declare<&Listbox::Border, &Listbox::SetBorder>("Border"),
     Declare<&Listbox::HasHeading, &Listbox::SetHasHeading>("HasHeading"),
@@ -367,8 +415,8 @@ const PropertyDecl kProperties[] = {
     DeclareStored<Listbox>("RequiresSelection", PropertyType::Boolean),
     DeclareStored<Listbox>("ColumnsResizable", PropertyType::Boolean),
     DeclareStored<Listbox>("AutoHideScrollbars", PropertyType::Boolean),
-    Declare<&Listbox::ColumnWidths, &Listbox::SetColumnWidths>("ColumnWidths"),
-    Declare<&Listbox::InitialValue, &Listbox::SetInitialValue>("InitialValue"),
+    Declare<&Listbox::ColumnWidths, &Listbox::SetColumnWidths, &CheckColumnWidths>("ColumnWidths"),
+    Declare<&Listbox::InitialValue, &Listbox::SetInitialValue, &CheckInitialValue>("InitialValue"),
     DeclareStored<Listbox>("DataSource", PropertyType::String),
     DeclareStored<Listbox>("DataField", PropertyType::String),
 };
@@ -443,9 +491,7 @@ std::int32_t Listbox::ColumnCount() const {
 }
 
 void Listbox::SetColumnCount(std::int32_t v) {
-    if (v < 1 || v > 256)
-        throw OutOfBoundsException(Describe() + ": ColumnCount " + std::to_string(v) +
-                                   " is not within 1 to 256");
+    CheckColumnCount(*this, v);
     ListboxPeer& p = P(*this);
     RowModel& rows = p.LiveRows();
     if (v > 1)
@@ -462,27 +508,8 @@ fw::Text Listbox::ColumnWidths() const {
 }
 
 void Listbox::SetColumnWidths(const fw::Text& v) {
-    // Comma-separated: a number of pixels, a percentage of the list's width, or "*" / nothing for the list's.
+    std::vector<int> widths = ColumnWidthsIn(*this, v);
     ListboxPeer& p = P(*this);
-    std::vector<int> widths;
-    if (!Trim(v).empty()) {
-        for (const fw::Text& raw : Split(v, ',')) {
-            fw::Text part = Trim(raw);
-            if (part.empty() || part == "*") {
-                widths.push_back(-1);
-                continue;
-            }
-            const bool percent = part.back() == '%';
-            if (percent)
-                part.pop_back();
-            int n = 0;
-            auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), n);
-            if (ec != std::errc() || end != part.data() + part.size() || n < 0 || (percent && n > 100))
-                throw UnsupportedFormatException(Describe() + ": ColumnWidths '" + v + "' has a width '" +
-                                                 raw + "' that is not pixels, a percentage or *");
-            widths.push_back(percent ? static_cast<int>(static_cast<long long>(Width()) * n / 100) : n);
-        }
-    }
     p.columnWidths = v;
     p.widths = std::move(widths);
     if (std::any_of(p.widths.begin(), p.widths.end(), [](int w) { return w >= 0; }))
@@ -508,11 +535,11 @@ fw::Text Listbox::InitialValue() const {
 }
 
 void Listbox::SetInitialValue(const fw::Text& v) {
+    CheckInitialValue(*this, v);
     ListboxPeer& p = P(*this);
     RowModel& rows = p.LiveRows();
     p.initialValue = v;
-    // The initial value is the list's contents: it replaces the rows, so setting back an earlier value (a
-    // refused property string does) leaves the list as it was.
+    // The initial value is the list's contents: it replaces the rows.
     rows.Clear();
     if (v.empty())
         return;
@@ -556,9 +583,7 @@ std::int32_t Listbox::SelectionType() const {
 }
 
 void Listbox::SetSelectionType(std::int32_t v) {
-    if (v != 0 && v != 1)
-        throw OutOfBoundsException(Describe() + ": SelectionType " + std::to_string(v) +
-                                   " is neither 0 (single) nor 1 (multiple)");
+    CheckSelectionType(*this, v);
     P(*this).selectionType = v;
     if (QTreeView* t = P(*this).Tree())
         t->setSelectionMode(v == 1 ? QAbstractItemView::ExtendedSelection

@@ -1,6 +1,7 @@
 #include "framework/properties.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 
 namespace fw {
@@ -32,13 +33,45 @@ std::string Printable(std::string_view bytes) {
     return out;
 }
 
-[[noreturn]] void Refuse(std::string_view target, std::string_view property, std::size_t offset,
-                         const std::string& what) {
+std::string Located(std::string_view target, std::string_view property, std::size_t offset,
+                    std::string_view what) {
     std::string message = "property string for " + std::string(target);
     if (!property.empty())
         message += ", property '" + Printable(property) + "'";
-    message += ", at byte " + std::to_string(offset) + ": " + what;
-    throw UnsupportedFormatException(message);
+    message += ", at byte " + std::to_string(offset) + ": ";
+    message += what;
+    return message;
+}
+
+[[noreturn]] void Refuse(std::string_view target, std::string_view property, std::size_t offset,
+                         const std::string& what) {
+    throw UnsupportedFormatException(Located(target, property, offset, what));
+}
+
+// The same refusal, of the same kind, saying where in the string it was.
+template <class E>
+[[noreturn]] void RefuseEntry(const E& refusal, std::string_view target, const PropertyEntry& entry) {
+    throw E(Located(target, entry.name, entry.offset, refusal.what()));
+}
+
+// Raises what setting the entry would refuse, changing nothing.
+void Check(const Object& target, std::span<const PropertyEntry> entries, std::size_t at,
+           std::string_view targetName) {
+    const PropertyEntry& e = entries[at];
+    try {
+        e.decl->get(target,
+                    *e.decl); // a property that cannot be read yet (a control not constructed) is not set
+        if (e.decl->check)
+            e.decl->check(target, e.value, entries.first(at));
+    } catch (const NilObjectException& refusal) {
+        RefuseEntry(refusal, targetName, e);
+    } catch (const InvalidArgumentException& refusal) {
+        RefuseEntry(refusal, targetName, e);
+    } catch (const UnsupportedFormatException& refusal) {
+        RefuseEntry(refusal, targetName, e);
+    } catch (const OutOfBoundsException& refusal) {
+        RefuseEntry(refusal, targetName, e);
+    }
 }
 
 std::uint32_t ReadBigEndian32(std::string_view bytes, std::size_t at) noexcept {
@@ -196,23 +229,13 @@ std::vector<PropertyEntry> ReadPropertyString(const ClassInfo& cls, std::string_
 }
 
 void RuntimeMassPropertySetter(Object& target, std::string_view bytes) {
-    const std::vector<PropertyEntry> entries =
-        ReadPropertyString(target.GetClass(), bytes, target.Describe());
-    // A setter may still refuse its value (a parent that does not exist, a count out of range): the entries
-    // set before it are set back, so a refused string changes nothing, and the setter's exception passes on.
-    std::vector<PropertyValue> before;
-    before.reserve(entries.size());
+    const std::string targetName = target.Describe();
+    const std::vector<PropertyEntry> entries = ReadPropertyString(target.GetClass(), bytes, targetName);
+    // Every entry is checked before the first is set, so nothing is ever to be set back.
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        Check(target, entries, i, targetName);
     for (const PropertyEntry& e : entries)
-        before.push_back(e.decl->get(target, *e.decl));
-    std::size_t applied = 0;
-    try {
-        for (; applied < entries.size(); ++applied)
-            entries[applied].decl->set(target, *entries[applied].decl, entries[applied].value);
-    } catch (...) {
-        while (applied-- > 0)
-            entries[applied].decl->set(target, *entries[applied].decl, before[applied]);
-        throw;
-    }
+        e.decl->set(target, *e.decl, e.value);
 }
 
 void SetProperties(Object& target, std::string_view bytes) {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 #include <type_traits>
@@ -35,15 +36,30 @@ using PropertyValue = std::variant<std::int32_t, bool, Color, Text>;
 PropertyType TypeOf(const PropertyValue& value) noexcept;
 
 struct PropertyDecl;
+
+// One decoded entry of a property string.
+struct PropertyEntry {
+    std::size_t offset = 0; // of the entry's first byte
+    std::string_view name;  // as written in the string
+    const PropertyDecl* decl = nullptr;
+    PropertyValue value;
+};
+
 using PropertySetter = void (*)(Object& target, const PropertyDecl& decl, const PropertyValue& value);
 using PropertyGetter = PropertyValue (*)(const Object& target, const PropertyDecl& decl);
+// Raises what the setter would refuse the value with, and changes nothing. `earlier` holds the entries that
+// the same property string sets before this one.
+using PropertyCheck = void (*)(const Object& target, const PropertyValue& value,
+                               std::span<const PropertyEntry> earlier);
 
-// One declared, typed property of a class: the name as declared, its type and its accessors.
+// One declared, typed property of a class: the name as declared, its type and its accessors; a setter that
+// can refuse a value has a check, which it runs first itself.
 struct PropertyDecl {
     std::string_view name;
     PropertyType type;
     PropertySetter set;
     PropertyGetter get;
+    PropertyCheck check = nullptr;
 };
 
 // One event a class can raise, with the handler signature text it expects, e.g. "( Int32 ) as Boolean".
@@ -77,9 +93,11 @@ private:
     std::vector<std::pair<std::string_view, PropertyValue>> values_;
 };
 
-// Declares a property through a class's typed getter and setter, e.g.
+// Declares a property through a class's typed getter and setter, and the check of a setter that can refuse:
 //   Declare<&RectControl::Left, &RectControl::SetLeft>("Left")
-// The declared type follows from the setter's parameter: int32_t, bool, Color or Text.
+//   Declare<&Listbox::ColumnCount, &Listbox::SetColumnCount, &CheckColumnCount>("ColumnCount")
+// The declared type follows from the setter's parameter: int32_t, bool, Color or Text. The check is called as
+// check(object, value) or, when it depends on what the entries before it set, check(object, value, earlier).
 namespace detail {
 template <class M>
 struct SetterTraits;
@@ -103,11 +121,22 @@ constexpr PropertyType TypeFor() {
 }
 } // namespace detail
 
-template <auto Getter, auto Setter>
+template <auto Getter, auto Setter, auto Check = nullptr>
 constexpr PropertyDecl Declare(std::string_view name) {
     using Traits = detail::SetterTraits<decltype(Setter)>;
     using C = typename Traits::Class;
     using V = typename Traits::Value;
+    PropertyCheck check = nullptr;
+    if constexpr (!std::is_null_pointer_v<decltype(Check)>) {
+        check = [](const Object& target, const PropertyValue& value, std::span<const PropertyEntry> earlier) {
+            const C& object = static_cast<const C&>(target);
+            if constexpr (std::is_invocable_v<decltype(Check), const C&, const V&,
+                                              std::span<const PropertyEntry>>)
+                std::invoke(Check, object, std::get<V>(value), earlier);
+            else
+                std::invoke(Check, object, std::get<V>(value));
+        };
+    }
     return PropertyDecl{
         name,
         detail::TypeFor<V>(),
@@ -117,6 +146,7 @@ constexpr PropertyDecl Declare(std::string_view name) {
         [](const Object& target, const PropertyDecl&) -> PropertyValue {
             return PropertyValue((static_cast<const C&>(target).*Getter)());
         },
+        check,
     };
 }
 
@@ -147,23 +177,17 @@ constexpr PropertyDecl DeclareStored(std::string_view name, PropertyType type) {
     };
 }
 
-// One decoded entry of a property string.
-struct PropertyEntry {
-    std::size_t offset = 0; // of the entry's first byte
-    std::string_view name;  // as written in the string
-    const PropertyDecl* decl = nullptr;
-    PropertyValue value;
-};
-
 // Reads a whole property string against the target's class chain without applying anything. Every fault
 // (undeclared name, missing blank, value past the end, Boolean byte other than 0 or 1, repeated key) raises
 // UnsupportedFormatException naming the target, the property and the byte offset.
 std::vector<PropertyEntry> ReadPropertyString(const ClassInfo& cls, std::string_view bytes,
                                               std::string_view targetName);
 
-// The mass property setter: checks the whole string first, so a refused string changes nothing, then
-// applies every entry in order through the property's own setter. When a setter refuses its value, the
-// entries applied before it are set back to what they were and the setter's exception passes on.
+// The mass property setter: reads the whole string, then checks every entry against the state the entries
+// before it leave (a property that cannot be read now, a value its setter would refuse), and only then sets
+// every entry in order through the property's own setter. A refused string changes nothing: the check's
+// exception passes on, of its own kind, its message saying the target, the property and the byte offset.
+// (What an event handler throws while the entries are set, such as from TextChange, passes on as it is.)
 void RuntimeMassPropertySetter(Object& target, std::string_view bytes);
 // What windows call to apply their design-time property strings.
 void SetProperties(Object& target, std::string_view bytes);

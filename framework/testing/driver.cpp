@@ -304,6 +304,8 @@ ControlFacts Inspect(RectControl& control) {
         f.frame = edit->hasFrame();
         f.maxLength = edit->maxLength();
         f.textColor = detail::FromQColor(edit->palette().color(QPalette::Text));
+        f.textColorSet = edit->palette().isBrushSet(QPalette::Active, QPalette::Text);
+        f.backColorSet = edit->palette().isBrushSet(QPalette::Active, QPalette::Base);
     } else if (auto* button = qobject_cast<QPushButton*>(&w)) {
         f.text = detail::FromQString(button->text());
         f.defaultButton = button->isDefault();

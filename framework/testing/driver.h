@@ -37,6 +37,7 @@ struct Rect {
     int y = 0;
     int width = 0;
     int height = 0;
+    friend bool operator==(const Rect&, const Rect&) = default;
 };
 
 // A pixel of what the control shows (from a fresh rendering), x, y in the control.
@@ -78,6 +79,7 @@ struct WindowFacts {
     bool maximizeButton = false;
     bool menuBarShown = false;
     int menuBarMenus = 0;
+    friend bool operator==(const WindowFacts&, const WindowFacts&) = default;
 };
 WindowFacts Inspect(Window& window);
 
@@ -108,6 +110,9 @@ struct ControlFacts {
     int columns = 0;
     bool multipleSelection = false;
     Color textColor;
+    bool textColorSet = false; // the field's own colours rather than the style's
+    bool backColorSet = false;
+    friend bool operator==(const ControlFacts&, const ControlFacts&) = default;
 };
 ControlFacts Inspect(RectControl& control);
 

@@ -15,7 +15,8 @@ using fw::PropertyValue;
 using ::testing::PrintToString;
 using W = fw::PropertyStringWriter;
 
-// Stored properties, and a help tag whose setter refuses one text, as the system's setters refuse values.
+// Stored properties, and a help tag whose setter refuses one text through its check, as the system's setters
+// refuse values.
 class Probe : public fw::Object {
 public:
     static const fw::ClassInfo& Class() {
@@ -24,7 +25,7 @@ public:
             fw::DeclareStored<Probe>("Visible", fw::PropertyType::Boolean),
             fw::DeclareStored<Probe>("BackColor", fw::PropertyType::Color),
             fw::DeclareStored<Probe>("MacProcId", fw::PropertyType::Integer),
-            fw::Declare<&Probe::HelpTag, &Probe::SetHelpTag>("HelpTag"),
+            fw::Declare<&Probe::HelpTag, &Probe::SetHelpTag, &Probe::CheckHelpTag>("HelpTag"),
         };
         static const fw::ClassInfo info{"Probe", nullptr, props, {}};
         return info;
@@ -33,9 +34,12 @@ public:
     std::string Describe() const override { return "Probe 'probe'"; }
 
     fw::Text HelpTag() const { return tag; }
-    void SetHelpTag(const fw::Text& v) {
+    void CheckHelpTag(const fw::Text& v) const {
         if (v == "refused")
             throw fw::OutOfBoundsException("no such help tag");
+    }
+    void SetHelpTag(const fw::Text& v) {
+        CheckHelpTag(v);
         tag = v;
     }
     fw::PropertyStore& StoredProperties() { return stored; }
@@ -159,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "'HelpTag', at byte 32"},
         Malformed{kGood + W().Integer("WIDTH", 1).Bytes(), "repeats the entry at byte 0"}));
 
-TEST(PropertyString, ASetterThatRefusesSetsBackWhatWasApplied) {
+TEST(PropertyString, AValueItsCheckRefusesChangesNothingAndSaysWhere) {
     Probe b;
     fw::SetProperty(b, "Width", PropertyValue(7));
     const std::string s = W().Integer("Width", 1)
@@ -167,7 +171,13 @@ TEST(PropertyString, ASetterThatRefusesSetsBackWhatWasApplied) {
                               .String("HelpTag", "refused")
                               .Integer("MacProcId", 2)
                               .Bytes();
-    EXPECT_THROW(fw::SetProperties(b, s), fw::OutOfBoundsException); // the setter's own
+    try {
+        fw::SetProperties(b, s);
+        FAIL() << "accepted";
+    } catch (const fw::OutOfBoundsException& e) { // the setter's own kind
+        EXPECT_EQ(std::string(e.what()),
+                  "property string for Probe 'probe', property 'HelpTag', at byte 19: no such help tag");
+    }
     EXPECT_EQ(fw::GetProperty(b, "Width"), PropertyValue(7));
     EXPECT_EQ(fw::GetProperty(b, "Visible"), PropertyValue(false));
     EXPECT_EQ(fw::GetProperty(b, "MacProcId"), PropertyValue(0));

@@ -1,7 +1,7 @@
 // Fuzzes the property-string reader and the mass property setter. Whatever the bytes:
 // - no crash, no read past the end, no sanitizer report;
 // - a string the reader takes writes back to exactly the same bytes, and every entry reads back as set;
-// - a string that is refused (by the reader or by a setter) leaves the target as it was.
+// - a string that is refused (by the reader or by a check) leaves the target as it was.
 #include "framework/properties.h"
 
 #include <cstdint>
@@ -21,9 +21,12 @@ public:
     std::int32_t Width() const { return width; }
     void SetWidth(std::int32_t v) { width = v; }
     std::int32_t ColumnCount() const { return columns; }
-    void SetColumnCount(std::int32_t v) {
+    void CheckColumnCount(std::int32_t v) const {
         if (v < 1 || v > 256)
             throw fw::OutOfBoundsException("ColumnCount out of range");
+    }
+    void SetColumnCount(std::int32_t v) {
+        CheckColumnCount(v);
         columns = v;
     }
     fw::PropertyStore& StoredProperties() noexcept { return stored; }
@@ -36,7 +39,7 @@ public:
 using Type = fw::PropertyType;
 constexpr auto Stored = &fw::DeclareStored<Probe>;
 const fw::PropertyDecl kBaseProperties[] = {
-    fw::Declare<&Probe::ColumnCount, &Probe::SetColumnCount>("ColumnCount"),
+    fw::Declare<&Probe::ColumnCount, &Probe::SetColumnCount, &Probe::CheckColumnCount>("ColumnCount"),
     fw::Declare<&Probe::Width, &Probe::SetWidth>("Width"),
     Stored("Visible", Type::Boolean),
     Stored("BackColor", Type::Color),

@@ -116,6 +116,24 @@ TEST_F(ControlsTest, CodeCannotPutWhatTheMaskRefusesIntoTheField) {
     EXPECT_EQ(field->Text(), "123");
 }
 
+// In one string each value is checked against what the entries before it set, and a refusal sets nothing.
+TEST_F(ControlsTest, AStringChecksTextMaskAndLimitAgainstEachOther) {
+    using W = testwindows::W;
+    field->SetText("12");
+    const int changes = w->textChanges;
+    for (const W& s :
+         {W().String("Text", "123").String("Mask", "99"), W().String("Mask", "99").String("Text", "123"),
+          W().Integer("LimitText", 2).String("Text", "123")}) {
+        EXPECT_THROW(fw::SetProperties(*field, s.Bytes()), fw::InvalidArgumentException);
+        EXPECT_EQ((std::vector{field->Text(), field->Mask()}), (std::vector<fw::Text>{"12", "99999999"}));
+        EXPECT_EQ(field->LimitText(), 8);
+        EXPECT_EQ(w->textChanges, changes);
+    }
+    // A lower limit cuts the text first: the mask then fits what is left.
+    fw::SetProperties(*field, W().Integer("LimitText", 1).String("Mask", "9").Bytes());
+    EXPECT_EQ(field->Text(), "1");
+}
+
 // Controls held past their window raise nothing: their handlers belonged to the window that is gone.
 TEST_F(ControlsTest, ControlsHeldPastTheirWindowRaiseNoEvents) {
     w->Close();

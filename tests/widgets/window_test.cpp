@@ -2,11 +2,13 @@
 #include "main_like.h"
 
 #include "framework/edit_field.h"
+#include "framework/image_well.h"
 #include "framework/testing/driver.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -241,6 +243,9 @@ TEST_F(WindowTest, LookupsByNameAndNamesUniqueWithinAWindow) {
     Ref<fw::StaticText> loose = fw::MakeRef<fw::StaticText>();
     EXPECT_THROW(loose->Constructor(), fw::NilObjectException); // not made by a window
     EXPECT_THROW(loose->Left(), fw::NilObjectException);
+    EXPECT_THROW(fw::SetProperties(*loose, testwindows::W().String("Name", "L").Integer("Left", 1).Bytes()),
+                 fw::NilObjectException);
+    EXPECT_EQ(loose->Name(), ""); // a string for a control not yet constructed sets nothing
 }
 
 TEST_F(WindowTest, InitialParentMustNameAGroupBoxOfTheWindow) {
@@ -261,6 +266,87 @@ TEST_F(WindowTest, InitialParentMustNameAGroupBoxOfTheWindow) {
     label->SetInitialParent("");
     EXPECT_FALSE(t::Inspect(*label).insideGroupBox);
     EXPECT_EQ(t::Inspect(*label).rect.x, 46);
+}
+
+// Everything a refused string might have touched: every declared property read back, the widgets as shown
+// (colours set or left to the style), the list's rows and the events raised.
+struct State {
+    std::string read;
+    t::WindowFacts window;
+    std::optional<t::ControlFacts> control;
+    friend bool operator==(const State&, const State&) = default;
+};
+
+State StateOf(MainLike& w, fw::Object& target) {
+    State s{"events " + std::to_string(w.textChanges), t::Inspect(w), std::nullopt};
+    for (const fw::ClassInfo* c = &target.GetClass(); c; c = c->parent)
+        for (const fw::PropertyDecl& d : c->properties)
+            s.read += " " + std::string(d.name) + "=" + ::testing::PrintToString(d.get(target, d));
+    if (auto* list = dynamic_cast<fw::Listbox*>(&target))
+        for (int r = 0; r < list->ListCount(); ++r)
+            s.read += " row " + list->Cell(r, 0);
+    if (auto* rc = dynamic_cast<fw::RectControl*>(&target))
+        s.control = t::Inspect(*rc);
+    return s;
+}
+
+// A value the property takes, other than the one it has.
+testwindows::W& PutOther(testwindows::W& s, fw::Object& target, const fw::PropertyDecl& d) {
+    const fw::PropertyValue v = d.get(target, d);
+    if (const auto* i = std::get_if<std::int32_t>(&v))
+        return s.Integer(d.name, *i + 1);
+    if (const auto* b = std::get_if<bool>(&v))
+        return s.Boolean(d.name, !*b);
+    if (const auto* c = std::get_if<fw::Color>(&v))
+        return s.Colour(d.name, fw::Color{static_cast<std::uint8_t>(c->red ^ 0x80), c->green, c->blue});
+    const fw::Text text = std::get<fw::Text>(v);
+    if (d.name == "Mask")
+        return s.String(d.name, "9999");
+    if (d.name == "InitialParent") {
+        const bool second = text == "GroupBox2" || static_cast<fw::Control&>(target).Name() == "GroupBox2";
+        return s.String(d.name, second ? "GroupBox1" : "GroupBox2");
+    }
+    return s.String(d.name, text + "1");
+}
+
+// Whatever a string sets first, a refused entry after it leaves everything as it was.
+TEST_F(WindowTest, ARefusedStringChangesNothingWhateverItSetsFirst) {
+    Ref<MainLike> w = OpenMainLike();
+    Ref<fw::ImageWell> well = w->New<fw::ImageWell>();
+    well->Constructor();
+    w->AddControl("ImageWell1", well);
+    w->ControlNamed<fw::Listbox>("ARListBox1")->AddRow("a");
+    w->ControlNamed<fw::Listbox>("ARListBox1")->AddRow("b");
+    w->ControlNamed<fw::EditField>("EditField1")->SetText("12");
+    std::vector<fw::Object*> targets{w.Get()};
+    for (const Ref<fw::Control>& c : w->Controls())
+        targets.push_back(c.Get());
+    for (fw::Object* target : targets) {
+        for (const fw::ClassInfo* c = &target->GetClass(); c; c = c->parent) {
+            for (const fw::PropertyDecl& d : c->properties) {
+                testwindows::W s;
+                PutOther(s, *target, d);
+                if (target == w.Get())
+                    s.Integer("Nope", 1); // nothing a window declares refuses a value
+                else if (d.name != "InitialParent")
+                    s.String("InitialParent", "Nope");
+                else
+                    s.String("Name", static_cast<fw::Control*>(target)->Name() == "GroupBox1" ? "GroupBox2"
+                                                                                              : "GroupBox1");
+                const State before = StateOf(*w, *target);
+                EXPECT_THROW(fw::SetProperties(*target, s.Bytes()), fw::RuntimeException);
+                const State after = StateOf(*w, *target);
+                EXPECT_TRUE(after == before) << target->Describe() << " " << d.name << "\n"
+                                             << before.read << "\n"
+                                             << after.read;
+                testwindows::W alone; // the value itself is taken
+                const fw::PropertyValue previous = d.get(*target, d);
+                EXPECT_NO_THROW(fw::SetProperties(*target, PutOther(alone, *target, d).Bytes()))
+                    << target->Describe() << " " << d.name;
+                fw::SetProperty(*target, d.name, previous);
+            }
+        }
+    }
 }
 
 struct Counted : fw::StaticText {
