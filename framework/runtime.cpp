@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <xcb/xcb.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -77,6 +78,26 @@ bool UserSeesDialogs() {
 
 bool dialogsSuppressed = false;
 
+// Qt's X11 platform ends the process with an abort when it cannot open its display, so the display is tried
+// first and a failure refused with a word. Other platforms (offscreen in the tests, Wayland) are Qt's to
+// open.
+void RequireDisplay() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith("xcb"))
+        return;
+    const QByteArray display = qgetenv("DISPLAY");
+    if (display.isEmpty()) {
+        if (platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            return;
+        throw RuntimeException("no display: neither DISPLAY nor WAYLAND_DISPLAY is set");
+    }
+    xcb_connection_t* connection = xcb_connect(display.constData(), nullptr);
+    const bool opened = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    if (!opened)
+        throw RuntimeException("cannot open display \"" + display.toStdString() + "\"");
+}
+
 } // namespace
 
 namespace detail {
@@ -144,6 +165,7 @@ bool TakeCreationFailure() noexcept {
 
 void RuntimeInit() {
     if (!QCoreApplication::instance()) {
+        RequireDisplay();
         // The program hands the runtime nothing: Qt gets the program's name only.
         static char* argv[] = {program_invocation_name, nullptr};
         static int argc = 1;

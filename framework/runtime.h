@@ -10,7 +10,8 @@
 
 namespace fw {
 
-// Starts the runtime (the GUI application object of the platform). The program hands it nothing.
+// Starts the runtime (the GUI application object of the platform). The program hands it nothing. Throws
+// RuntimeException when no display can be opened.
 void RuntimeInit();
 // Sets up the layer's own classes.
 void RuntimeInitExternalClasses();
