@@ -14,6 +14,7 @@
 #include <cxxabi.h>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fw {
@@ -50,6 +51,7 @@ struct RunState {
     std::exception_ptr pending;
     Ref<Application> appObject;
     int creationFailures = 0;
+    void (*creationThrow)() = nullptr;
     std::vector<void (*)()> moduleReleases;
 };
 
@@ -153,7 +155,9 @@ void AddModuleRelease(void (*release)()) {
         hooks.push_back(release);
 }
 
-bool TakeCreationFailure() noexcept {
+bool TakeCreationFailure() {
+    if (void (*raise)() = std::exchange(State().creationThrow, nullptr))
+        raise();
     int& failures = State().creationFailures;
     if (failures <= 0)
         return false;
@@ -260,6 +264,10 @@ void FailObjectCreations(int count) {
     State().creationFailures = std::max(count, 0);
 }
 
+void ThrowOnObjectCreation(void (*raise)()) {
+    State().creationThrow = raise;
+}
+
 void ResetRunState() {
     RunState& s = State();
     s.quitRequested = false;
@@ -268,6 +276,7 @@ void ResetRunState() {
     s.pending = nullptr;
     s.appObject = nullptr;
     s.creationFailures = 0;
+    s.creationThrow = nullptr;
 }
 
 void SuppressErrorDialogs(bool suppress) {
