@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Started where no display can be opened, the program says so in one line on standard error, naming the display
-# it tried, and ends with status 1 instead of aborting: once with no display set at all, once with one that no
-# X server serves.
+# Started where no display can be opened, the program says so in one line on standard error, naming the
+# display it tried, and ends with status 1 instead of aborting: once with no display set at all, once with one
+# that no X server serves.
 # Usage: no_display_e2e.sh <path to the bundle's MorvalitDL>
 set -u
 
@@ -18,13 +18,14 @@ failed=0
 expect() {
     local words=$1
     shift
-    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "$@" timeout -s KILL 30 "$program" >/dev/null 2>"$errors"
+    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "$@" \
+        timeout -s KILL 30 "$program" >/dev/null 2>"$errors"
     local status=$? lines
     lines=$(wc -l <"$errors")
     if [ $status -eq 1 ] && [ "$lines" -eq 1 ] && grep -qF -- "$words" "$errors"; then
         echo "ok: $* ends with status 1 and says: $(cat "$errors")"
     else
-        echo "FAIL: $*: status $status (expected 1), $lines line(s) on standard error (expected one naming $words):"
+        echo "FAIL: $*: status $status (expected 1), $lines line(s) on standard error (expected one with $words):"
         cat "$errors"
         failed=1
     fi
