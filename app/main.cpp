@@ -1,10 +1,19 @@
 #include "app/menu.h"
 #include "app/startup.h"
+#include "framework/exceptions.h"
 #include "framework/runtime.h"
+
+#include <cstdio>
 
 // The program reads neither its arguments nor its environment.
 int main() {
-    fw::RuntimeInit();
+    try {
+        fw::RuntimeInit();
+    } catch (const fw::RuntimeException& e) {
+        // Nothing has started (no display, say): one plain line, and the run ends with failure.
+        std::fprintf(stderr, "MorvalitDL: %s\n", e.what());
+        return 1;
+    }
     Main();
     fw::RuntimeReleaseModules();
     Menu::Exit();

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "framework/exceptions.h"
 #include "framework/runtime.h"
 #include "mainwindow/finestra1.h"
 
@@ -16,8 +17,11 @@ void Main() {
         fw::RuntimeRun();
     } catch (const std::exception& e) {
         // The framework's failures (fw::RuntimeException and its kinds) and standard ones alike: reported
-        // once, and the run goes on to its clean-up. Anything that is not an exception is left to terminate.
+        // once, and the run goes on to its clean-up.
         fw::UnhandledException(e);
+    } catch (...) {
+        // Something thrown that is not an exception is reported the same way, not left to terminate.
+        fw::UnhandledException(fw::RuntimeException("an unknown exception left start-up"));
     }
 }
 

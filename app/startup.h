@@ -2,7 +2,7 @@
 
 // The start-up steps, run by Main in this order inside one guarded block: the framework's classes and
 // plug-in entry points, InitFileTypes, NewAppInstance, ApplicationAddMenuHandlers, MakeDefaultView, then the
-// event loop. An exception out of any step is reported once through the framework and ends the run.
+// event loop. Anything thrown out of any step is reported once through the framework and ends the run.
 void Main();
 // No document types are declared.
 void InitFileTypes();

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <xcb/xcb.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -13,6 +14,7 @@
 #include <cxxabi.h>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fw {
@@ -49,6 +51,7 @@ struct RunState {
     std::exception_ptr pending;
     Ref<Application> appObject;
     int creationFailures = 0;
+    void (*creationThrow)() = nullptr;
     std::vector<void (*)()> moduleReleases;
 };
 
@@ -76,6 +79,26 @@ bool UserSeesDialogs() {
 }
 
 bool dialogsSuppressed = false;
+
+// Qt's X11 platform ends the process with an abort when it cannot open its display, so the display is tried
+// first and a failure refused with a word. Other platforms (offscreen in the tests, Wayland) are Qt's to
+// open.
+void RequireDisplay() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith("xcb"))
+        return;
+    const QByteArray display = qgetenv("DISPLAY");
+    if (display.isEmpty()) {
+        if (platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            return;
+        throw RuntimeException("no display: neither DISPLAY nor WAYLAND_DISPLAY is set");
+    }
+    xcb_connection_t* connection = xcb_connect(display.constData(), nullptr);
+    const bool opened = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    if (!opened)
+        throw RuntimeException("cannot open display \"" + display.toStdString() + "\"");
+}
 
 } // namespace
 
@@ -132,7 +155,9 @@ void AddModuleRelease(void (*release)()) {
         hooks.push_back(release);
 }
 
-bool TakeCreationFailure() noexcept {
+bool TakeCreationFailure() {
+    if (void (*raise)() = std::exchange(State().creationThrow, nullptr))
+        raise();
     int& failures = State().creationFailures;
     if (failures <= 0)
         return false;
@@ -144,6 +169,7 @@ bool TakeCreationFailure() noexcept {
 
 void RuntimeInit() {
     if (!QCoreApplication::instance()) {
+        RequireDisplay();
         // The program hands the runtime nothing: Qt gets the program's name only.
         static char* argv[] = {program_invocation_name, nullptr};
         static int argc = 1;
@@ -238,6 +264,10 @@ void FailObjectCreations(int count) {
     State().creationFailures = std::max(count, 0);
 }
 
+void ThrowOnObjectCreation(void (*raise)()) {
+    State().creationThrow = raise;
+}
+
 void ResetRunState() {
     RunState& s = State();
     s.quitRequested = false;
@@ -246,6 +276,7 @@ void ResetRunState() {
     s.pending = nullptr;
     s.appObject = nullptr;
     s.creationFailures = 0;
+    s.creationThrow = nullptr;
 }
 
 void SuppressErrorDialogs(bool suppress) {

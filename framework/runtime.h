@@ -10,7 +10,8 @@
 
 namespace fw {
 
-// Starts the runtime (the GUI application object of the platform). The program hands it nothing.
+// Starts the runtime (the GUI application object of the platform). The program hands it nothing. Throws
+// RuntimeException when no display can be opened.
 void RuntimeInit();
 // Sets up the layer's own classes.
 void RuntimeInitExternalClasses();
@@ -39,7 +40,7 @@ void RuntimeReleaseModules();
 std::int32_t RuntimeExit();
 
 namespace detail {
-bool TakeCreationFailure() noexcept;
+bool TakeCreationFailure();
 // Adds a module list of the layer (such as the window lists) for RuntimeReleaseModules to release. Hooks run
 // in the order they were added, each once per call; adding the same hook again keeps one.
 void AddModuleRelease(void (*release)());
@@ -57,6 +58,9 @@ Ref<T> RuntimeNewObject() {
 namespace testing {
 // The next count object creations through RuntimeNewObject give nil.
 void FailObjectCreations(int count);
+// The next object creation through RuntimeNewObject calls raise, which throws, as a failing constructor
+// would.
+void ThrowOnObjectCreation(void (*raise)());
 // Forgets a pending quit, its code, a reported failure, the application object and pending creation failures,
 // so that one test process can run the loop many times.
 void ResetRunState();

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ make
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
+    qt6-base-dev qt6-qpa-plugins libxcb1-dev fonts-dejavu-core
     clang libclang-rt-14-dev
     xvfb xdotool openbox x11-utils imagemagick
 )

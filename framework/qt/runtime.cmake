@@ -11,3 +11,8 @@ target_sources(framework PRIVATE
     qt/edit_commands.h
     qt/edit_commands.cpp
 )
+# The X display is tried before Qt opens it (runtime.cpp); libxcb is what Qt's own X11 platform uses.
+find_path(XCB_INCLUDE_DIR xcb/xcb.h REQUIRED)
+find_library(XCB_LIBRARY xcb REQUIRED)
+target_include_directories(framework PRIVATE ${XCB_INCLUDE_DIR})
+target_link_libraries(framework PRIVATE ${XCB_LIBRARY})

@@ -19,16 +19,21 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The child: main()'s sequence with one failure, either the first object creation or, inside the event loop,
-// the About command's window. Its exit status is the runtime's, unless what it finds says otherwise.
-int RunFailing(bool inLoop) {
-    if (!inLoop)
+// The child: main()'s sequence with one failure: the first object creation gives nil or throws something that
+// is not an exception, or, inside the event loop, the About command's window gives nil. Its exit status is
+// the runtime's, unless what it finds says otherwise.
+int RunFailing(const std::string& scenario) {
+    const bool inLoop = scenario == "failing-about";
+    if (scenario == "failing-creation")
         fw::testing::FailObjectCreations(1);
+    if (scenario == "failing-throw")
+        fw::testing::ThrowOnObjectCreation([] { throw 42; });
     fw::RuntimeInit();
     if (inLoop) {
         fw::testing::After(0, [] {
@@ -70,13 +75,16 @@ ChildRun RunChild(const std::string& scenario) {
 
 // A failure is reported once, leaves no window open, starts or ends the loop and ends the run with failure.
 TEST(StartUp, AFailureBeforeOrInsideTheEventLoopIsReportedOnceAndTheRunEndsWithFailure) {
-    for (const char* scenario : {"failing-creation", "failing-about"}) {
+    const std::pair<const char*, std::string> cases[] = {{"failing-creation", "NilObjectException"},
+                                                         {"failing-about", "NilObjectException"},
+                                                         {"failing-throw", "RuntimeException: an unknown"}};
+    for (const auto& [scenario, report] : cases) {
         SCOPED_TRACE(scenario);
         const ChildRun run = RunChild(scenario);
         EXPECT_EQ(run.status, 1) << run.errors;
         int reports = 0;
-        for (std::size_t at = run.errors.find("NilObjectException"); at != std::string::npos;
-             at = run.errors.find("NilObjectException", at + 1))
+        for (std::size_t at = run.errors.find(report); at != std::string::npos;
+             at = run.errors.find(report, at + 1))
             ++reports;
         EXPECT_EQ(reports, 1) << run.errors;
     }
@@ -109,7 +117,7 @@ TEST(StartUp, OpensOnlyTheMainWindowSharingTheOneMenuBar) {
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     if (argc == 2 && std::strncmp(argv[1], "--run=failing-", 14) == 0)
-        return RunFailing(std::strcmp(argv[1], "--run=failing-about") == 0);
+        return RunFailing(argv[1] + 6);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

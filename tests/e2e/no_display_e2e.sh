@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Started where no display can be opened, the program says so in one line on standard error, naming the
+# display it tried, and ends with status 1 instead of aborting: once with no display set at all, once with one
+# that no X server serves.
+# Usage: no_display_e2e.sh <path to the bundle's MorvalitDL>
+set -u
+
+program=${1:?usage: no_display_e2e.sh <MorvalitDL>}
+errors=$(mktemp)
+trap 'rm -f "$errors"' EXIT
+ulimit -c 0
+
+unused=150
+while [ -e /tmp/.X11-unix/X$unused ] || [ -e /tmp/.X$unused-lock ]; do unused=$((unused + 1)); done
+
+failed=0
+# expect <words the line must hold> <env arguments...>
+expect() {
+    local words=$1
+    shift
+    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "$@" \
+        timeout -s KILL 30 "$program" >/dev/null 2>"$errors"
+    local status=$? lines
+    lines=$(wc -l <"$errors")
+    if [ $status -eq 1 ] && [ "$lines" -eq 1 ] && grep -qF -- "$words" "$errors"; then
+        echo "ok: $* ends with status 1 and says: $(cat "$errors")"
+    else
+        echo "FAIL: $*: status $status (expected 1), $lines line(s) on standard error (expected one with $words):"
+        cat "$errors"
+        failed=1
+    fi
+}
+
+expect "DISPLAY" -u DISPLAY
+expect "\":$unused\"" DISPLAY=:$unused
+exit $failed
