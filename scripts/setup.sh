@@ -7,7 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-qpa-plugins libxcb1-dev fonts-dejavu-core
     clang libclang-rt-14-dev
-    xvfb xdotool openbox x11-utils imagemagick
+    xvfb xdotool openbox x11-utils imagemagick xclip
 )
 
 missing=()
