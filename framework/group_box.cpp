@@ -1,5 +1,6 @@
 #include "framework/group_box.h"
 
+#include "framework/qt/bridge.h"
 #include "framework/qt/control_peer.h"
 
 #include <QGroupBox>

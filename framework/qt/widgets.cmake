@@ -9,6 +9,8 @@ target_sources(framework PRIVATE
     listbox.cpp
     image_well.cpp
     graphics.cpp
+    qt/bridge.h
+    qt/bridge.cpp
     qt/control_peer.h
     qt/window_peer.h
     qt/graphics_peer.h
