@@ -45,6 +45,9 @@ public:
 
     // Focus the class's widget takes when TabStop is True (labels and frames take none).
     Qt::FocusPolicy tabFocus = Qt::StrongFocus;
+    // Whether other controls of the window can name this one as their InitialParent and be placed in its
+    // widget (a frame).
+    bool holdsControls = false;
 
     QRect geometry{0, 0, 80, 22}; // window content coordinates
     std::int32_t tabIndex = 0;

@@ -2,6 +2,7 @@
 target_sources(framework PRIVATE
     window.cpp
     control.cpp
+    rect_control.cpp
     static_text.cpp
     edit_field.cpp
     push_button.cpp
@@ -12,6 +13,7 @@ target_sources(framework PRIVATE
     qt/bridge.h
     qt/bridge.cpp
     qt/control_peer.h
+    qt/control_peer.cpp
     qt/window_peer.h
     qt/graphics_peer.h
     qt/image_well_entry.h
