@@ -1,8 +1,5 @@
 #include "framework/application.h"
 
-#include <cstdlib>
-#include <cxxabi.h>
-#include <memory>
 #include <string>
 
 namespace fw {
@@ -52,11 +49,7 @@ std::vector<fw::Text> Application::MenuHandlerNames() const {
 }
 
 void Application::ThrowNotOfClass(const std::type_info& wanted) const {
-    int status = 0;
-    std::unique_ptr<char, decltype(&std::free)> name(
-        abi::__cxa_demangle(wanted.name(), nullptr, nullptr, &status), &std::free);
-    throw InvalidArgumentException("AddMenuHandler: the application object is not a " +
-                                   std::string(status == 0 && name ? name.get() : wanted.name()));
+    throw InvalidArgumentException("AddMenuHandler: the application object is not a " + TypeName(wanted));
 }
 
 } // namespace fw

@@ -1,5 +1,6 @@
 #include "framework/edit_field.h"
 
+#include "framework/qt/bridge.h"
 #include "framework/qt/control_peer.h"
 #include "framework/qt/whole_paste.h"
 

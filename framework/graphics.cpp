@@ -1,6 +1,6 @@
 #include "framework/graphics.h"
 
-#include "framework/qt/control_peer.h"
+#include "framework/qt/bridge.h"
 #include "framework/qt/graphics_peer.h"
 
 #include <algorithm>

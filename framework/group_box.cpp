@@ -1,5 +1,6 @@
 #include "framework/group_box.h"
 
+#include "framework/qt/bridge.h"
 #include "framework/qt/control_peer.h"
 
 #include <QGroupBox>
@@ -10,7 +11,10 @@ namespace {
 
 class GroupBoxPeer : public detail::ControlPeer {
 public:
-    explicit GroupBoxPeer(GroupBox& owner) : ControlPeer(owner, new QGroupBox()) { tabFocus = Qt::NoFocus; }
+    explicit GroupBoxPeer(GroupBox& owner) : ControlPeer(owner, new QGroupBox()) {
+        tabFocus = Qt::NoFocus;
+        holdsControls = true;
+    }
     QGroupBox* Box() const { return static_cast<QGroupBox*>(Widget()); }
 
     fw::Text caption;

@@ -1,6 +1,7 @@
 #include "framework/menu_item.h"
 
 #include "framework/application.h"
+#include "framework/qt/bridge.h"
 #include "framework/qt/edit_commands.h"
 #include "framework/qt/menu_peer.h"
 #include "framework/qt/runtime_peer.h"
@@ -19,24 +20,13 @@ namespace detail {
 
 namespace {
 const char* const kItemProperty = "fwMenuItem";
-
-// Shown texts go through Qt's mnemonic markup: a literal '&' must be doubled.
-QString Shown(const fw::Text& text) {
-    return QString::fromStdString(text).replace(u'&', QStringLiteral("&&"));
-}
 } // namespace
 
 MenuItemPeer::MenuItemPeer(MenuItem& owner) : owner_(owner), action_(std::make_unique<QAction>()) {
     action_->setProperty(kItemProperty, QVariant::fromValue(static_cast<void*>(&owner_)));
     // Placement by text guesses (moving an item called "Preferences" on macOS) is left to the item classes.
     action_->setMenuRole(QAction::NoRole);
-    QObject::connect(action_.get(), &QAction::triggered, [this] {
-        try {
-            owner_.Choose();
-        } catch (...) {
-            PassToEventLoop(std::current_exception()); // never through Qt's menu code
-        }
-    });
+    QObject::connect(action_.get(), &QAction::triggered, [this] { FromQt([this] { owner_.Choose(); }); });
     TrackPeer(*this);
 }
 
@@ -51,7 +41,7 @@ QMenu& MenuItemPeer::Menu() {
     if (!menu_) {
         RequireApplication("showing menu " + owner_.Describe());
         menu_ = std::make_unique<QMenu>();
-        menu_->setTitle(Shown(text));
+        menu_->setTitle(EscapeMnemonics(text));
         QObject::connect(menu_.get(), &QMenu::aboutToShow, [] { RefreshEditItems(); });
         for (std::int32_t i = 0; i < owner_.Count(); ++i) {
             MenuItemPeer& child = owner_.Item(i)->Peer();
@@ -161,9 +151,9 @@ void MenuItem::SetText(const fw::Text& v) {
     const bool separator = v == "-";
     action.setSeparator(separator);
     // A separator with text is drawn as a labelled section by some styles: the line alone is wanted.
-    action.setText(separator ? QString() : detail::Shown(v));
+    action.setText(separator ? QString() : detail::EscapeMnemonics(v));
     if (peer_->HasMenu())
-        peer_->Menu().setTitle(detail::Shown(v));
+        peer_->Menu().setTitle(detail::EscapeMnemonics(v));
 }
 
 fw::Text MenuItem::KeyboardShortcut() const {

@@ -10,13 +10,6 @@ namespace fw {
 
 namespace {
 const ClassInfo kObjectClass{"Object", nullptr, {}, {}};
-
-std::string Demangle(const char* name) {
-    int status = 0;
-    std::unique_ptr<char, decltype(&std::free)> out(abi::__cxa_demangle(name, nullptr, nullptr, &status),
-                                                    &std::free);
-    return status == 0 && out ? std::string(out.get()) : std::string(name);
-}
 } // namespace
 
 const ClassInfo& Object::GetClass() const {
@@ -28,7 +21,14 @@ std::string Object::Describe() const {
 }
 
 void ThrowNilObject(const std::type_info& type) {
-    throw NilObjectException("nil object used where a " + Demangle(type.name()) + " was expected");
+    throw NilObjectException("nil object used where a " + TypeName(type) + " was expected");
+}
+
+std::string TypeName(const std::type_info& type) {
+    int status = 0;
+    std::unique_ptr<char, decltype(&std::free)> out(
+        abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), &std::free);
+    return status == 0 && out ? std::string(out.get()) : std::string(type.name());
 }
 
 } // namespace fw

@@ -40,6 +40,9 @@ private:
 
 [[noreturn]] void ThrowNilObject(const std::type_info& type);
 
+// The C++ name of a type for messages ("fw::Window"); the compiler's mangled name where it cannot be read.
+std::string TypeName(const std::type_info& type);
+
 // A strong reference. Returned references belong to the caller; arguments are lent as const Ref<T>& or T&;
 // holders keep their own Ref. Using a nil Ref (->, *) raises NilObjectException in place of the call.
 template <class T>

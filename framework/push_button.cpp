@@ -1,5 +1,6 @@
 #include "framework/push_button.h"
 
+#include "framework/qt/bridge.h"
 #include "framework/qt/control_peer.h"
 
 #include <QPushButton>

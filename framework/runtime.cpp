@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cxxabi.h>
 #include <memory>
 #include <string>
 #include <utility>
@@ -65,10 +64,7 @@ RunState& State() {
 std::string KindOf(const std::exception& e) {
     if (const auto* own = dynamic_cast<const RuntimeException*>(&e))
         return own->Kind();
-    int status = 0;
-    std::unique_ptr<char, decltype(&std::free)> name(
-        abi::__cxa_demangle(typeid(e).name(), nullptr, nullptr, &status), &std::free);
-    return status == 0 && name ? name.get() : typeid(e).name();
+    return TypeName(typeid(e));
 }
 
 bool UserSeesDialogs() {

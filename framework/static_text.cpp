@@ -1,5 +1,6 @@
 #include "framework/static_text.h"
 
+#include "framework/qt/bridge.h"
 #include "framework/qt/control_peer.h"
 
 #include <QLabel>

@@ -4,6 +4,7 @@
 #include "framework/group_box.h"
 #include "framework/menu_item.h"
 #include "framework/push_button.h"
+#include "framework/qt/bridge.h"
 #include "framework/qt/control_peer.h"
 #include "framework/qt/menu_peer.h"
 #include "framework/qt/window_peer.h"

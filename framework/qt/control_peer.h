@@ -1,15 +1,12 @@
 #pragma once
 
 #include "framework/control.h"
+#include "framework/qt/bridge.h" // every peer's widget calls back through FromQt
 
-#include <QFont>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
-
-#include <exception>
-#include <type_traits>
 
 namespace fw::detail {
 
@@ -48,6 +45,9 @@ public:
 
     // Focus the class's widget takes when TabStop is True (labels and frames take none).
     Qt::FocusPolicy tabFocus = Qt::StrongFocus;
+    // Whether other controls of the window can name this one as their InitialParent and be placed in its
+    // widget (a frame).
+    bool holdsControls = false;
 
     QRect geometry{0, 0, 80, 22}; // window content coordinates
     std::int32_t tabIndex = 0;
@@ -72,72 +72,6 @@ public:
     using W::W;
     ControlPeer* peer = nullptr;
 };
-
-// Qt's widget and GUI libraries are built without exception support: an exception unwinding through their
-// frames skips their clean-up (a painter left active, a button left pressed). So our code that Qt calls runs
-// inside FromQt, which holds an exception instead of letting it into Qt; it is raised again as soon as
-// control is back in our code, at the end of the CallIntoQt that led into Qt. An exception from a call that
-// came from the event loop goes to the runtime (PassToEventLoop), whose policy decides.
-void HoldException(std::exception_ptr e) noexcept;
-void RethrowHeldException();
-
-class QtCallDepth {
-public:
-    QtCallDepth() noexcept;
-    ~QtCallDepth();
-    QtCallDepth(const QtCallDepth&) = delete;
-    QtCallDepth& operator=(const QtCallDepth&) = delete;
-};
-
-template <class F>
-void CallIntoQt(F&& f) {
-    {
-        QtCallDepth depth;
-        try {
-            std::forward<F>(f)();
-        } catch (...) {
-            // The call itself failed: an exception held while it ran goes first, and none stays held.
-            RethrowHeldException();
-            throw;
-        }
-    }
-    RethrowHeldException();
-}
-
-bool HoldsException() noexcept;
-
-// While an exception is held no further code of ours runs from Qt: it would not have run had the exception
-// unwound normally.
-template <class F, class R = std::invoke_result_t<F>>
-R FromQt(F&& f, R fallback = R()) noexcept {
-    if (HoldsException())
-        return fallback;
-    try {
-        return std::forward<F>(f)();
-    } catch (...) {
-        HoldException(std::current_exception());
-        return fallback;
-    }
-}
-
-template <class F>
-requires std::is_void_v<std::invoke_result_t<F>>
-void FromQt(F&& f) noexcept {
-    if (HoldsException())
-        return;
-    try {
-        std::forward<F>(f)();
-    } catch (...) {
-        HoldException(std::current_exception());
-    }
-}
-
-QString ToQString(const fw::Text& text);
-fw::Text FromQString(const QString& text);
-// Captions of buttons and frames: '&' shows as itself, not as a shortcut mark.
-QString EscapeMnemonics(const fw::Text& text);
-QColor ToQColor(Color c);
-Color FromQColor(const QColor& c);
 
 // The peer of a constructed control; NilObjectException naming the control when it was not constructed.
 template <class P = ControlPeer>

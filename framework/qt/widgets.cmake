@@ -2,14 +2,28 @@
 target_sources(framework PRIVATE
     window.cpp
     control.cpp
+    rect_control.cpp
     static_text.cpp
     edit_field.cpp
     push_button.cpp
     group_box.cpp
     listbox.cpp
+    listbox_parsers.h
+    listbox_parsers.cpp
     image_well.cpp
     graphics.cpp
+    qt/bridge.h
+    qt/bridge.cpp
     qt/control_peer.h
+    qt/control_peer.cpp
+    qt/list_model.h
+    qt/list_model.cpp
+    qt/list_view.h
+    qt/list_view.cpp
+    qt/cell_delegate.h
+    qt/cell_delegate.cpp
+    qt/listbox_peer.h
+    qt/listbox_peer.cpp
     qt/window_peer.h
     qt/graphics_peer.h
     qt/image_well_entry.h

@@ -1,0 +1,59 @@
+#include "framework/qt/bridge.h"
+
+#include "framework/qt/runtime_peer.h"
+
+namespace fw::detail {
+
+namespace {
+int qtCallDepth = 0;
+std::exception_ptr held;
+} // namespace
+
+QtCallDepth::QtCallDepth() noexcept {
+    ++qtCallDepth;
+}
+QtCallDepth::~QtCallDepth() {
+    --qtCallDepth;
+}
+
+bool HoldsException() noexcept {
+    return held != nullptr;
+}
+
+void HoldException(std::exception_ptr e) noexcept {
+    if (qtCallDepth == 0) {
+        // The call came from the event loop: the runtime's policy takes it from here.
+        PassToEventLoop(std::move(e));
+        return;
+    }
+    held = std::move(e);
+}
+
+void RethrowHeldException() {
+    if (held)
+        std::rethrow_exception(std::exchange(held, nullptr));
+}
+
+QString ToQString(const fw::Text& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+fw::Text FromQString(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    return fw::Text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QString EscapeMnemonics(const fw::Text& text) {
+    return ToQString(text).replace('&', "&&");
+}
+
+QColor ToQColor(Color c) {
+    return QColor(c.red, c.green, c.blue);
+}
+
+Color FromQColor(const QColor& c) {
+    return Color{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                 static_cast<std::uint8_t>(c.blue())};
+}
+
+} // namespace fw::detail

@@ -1,0 +1,67 @@
+#include "framework/qt/control_peer.h"
+
+#include "framework/qt/window_peer.h"
+#include "framework/window.h"
+
+#include <QApplication>
+
+#include <algorithm>
+
+namespace fw::detail {
+
+ControlPeer::ControlPeer(RectControl& owner, QWidget* widget) : owner_(owner), widget_(widget) {}
+
+ControlPeer::~ControlPeer() {
+    // The widget may be inside the event that released its control: it goes once that event is done.
+    if (QWidget* w = widget_.data()) {
+        w->hide();
+        w->setParent(nullptr);
+        w->deleteLater();
+    }
+}
+
+void ControlPeer::SetContainer(QWidget* container) {
+    container_ = container;
+    if (!widget_ || !container)
+        return;
+    if (widget_->parentWidget() != container)
+        widget_->setParent(container);
+    ApplyGeometry();
+    widget_->setVisible(visible);
+}
+
+void ControlPeer::ApplyGeometry() {
+    if (!widget_ || !container_)
+        return;
+    Ref<Window> window = owner_.Window();
+    const QPoint origin = window ? window->Peer().ContentOffset(container_) : QPoint();
+    widget_->setGeometry(geometry.x() - origin.x(), geometry.y() - origin.y(), std::max(0, geometry.width()),
+                         std::max(0, geometry.height()));
+}
+
+void ControlPeer::ApplyFont() {
+    if (!widget_)
+        return;
+    QFont f = QApplication::font(widget_);
+    if (!font.family.empty() && font.family != "System")
+        f.setFamilies({ToQString(font.family)});
+    // Text sizes are pixels, as the windows were laid out: a size 12 fits its 21-pixel label at any screen
+    // resolution, where points would grow with the screen's dots per inch and cut the captions.
+    if (font.size > 0)
+        f.setPixelSize(font.size);
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    widget_->setFont(f);
+}
+
+void ControlPeer::ApplyFocusPolicy() {
+    if (!widget_)
+        return;
+    if (tabStop)
+        widget_->setFocusPolicy(tabFocus);
+    else
+        widget_->setFocusPolicy(tabFocus == Qt::NoFocus ? Qt::NoFocus : Qt::ClickFocus);
+}
+
+} // namespace fw::detail

@@ -1,0 +1,92 @@
+#include "framework/qt/listbox_peer.h"
+
+#include <QHeaderView>
+
+namespace fw::detail {
+
+ListboxPeer::ListboxPeer(Listbox& owner) : ControlPeer(owner, new ListView()), list_(owner) {
+    QTreeView* t = Tree();
+    t->setRootIsDecorated(false);
+    t->setIndentation(0);
+    t->setUniformRowHeights(true);
+    t->setAllColumnsShowFocus(true);
+    t->setHeaderHidden(true);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->header()->setStretchLastSection(false);
+    t->header()->setSectionsClickable(true);
+    t->header()->setSortIndicatorShown(false);
+    QObject::connect(t->header(), &QHeaderView::sectionClicked, Context(),
+                     [this](int column) { FromQt([&] { OnHeadingClicked(column); }); });
+}
+
+ListboxPeer::~ListboxPeer() {
+    if (delegate_)
+        delegate_->list = nullptr;
+}
+
+RowModel& ListboxPeer::LiveRows() const {
+    RowModel* r = Rows();
+    if (!r)
+        throw NilObjectException(list_.Describe() + " has no rows: its window is gone");
+    return *r;
+}
+
+RowModel& ListboxPeer::ShownRows() {
+    RowModel& r = LiveRows();
+    Attach();
+    return r;
+}
+
+void ListboxPeer::Attach() {
+    ListView* t = Tree();
+    if (!t || t->Attached())
+        return;
+    t->setModel(t->rows);
+    delegate_ = new CellDelegate(t); // paints rows: no use before
+    delegate_->list = &list_;
+    t->setItemDelegate(delegate_);
+    if (t->pendingWidth >= 0)
+        t->header()->resizeSection(0, t->pendingWidth);
+    ApplyHeadingIndex();
+}
+
+void ListboxPeer::SortBy(int column, Qt::SortOrder how) {
+    order = how;
+    RowModel& rows = ShownRows();
+    Tree()->header()->setSortIndicator(column, how);
+    rows.Sort(column, how);
+}
+
+void ListboxPeer::OnHeadingClicked(int column) {
+    Ref<Listbox> keep(&list_);
+    if (list_.RaiseEvent("SortColumn", column))
+        return; // the handler keeps the order as it is
+    const Qt::SortOrder how =
+        sortedColumn == column && order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    sortedColumn = column;
+    SortBy(column, how);
+    headingIndex = column;
+    ApplyHeadingIndex();
+}
+
+void ListboxPeer::ApplyHeadingIndex() {
+    if (ListView* t = Tree()) {
+        const bool shown = headingIndex >= 0 && headingIndex < t->rows->Columns();
+        t->header()->setSortIndicatorShown(shown);
+        if (shown) // a heading not yet attached has no sections: it takes the mark on Attach
+            t->header()->setSortIndicator(headingIndex, order);
+    }
+}
+
+void ListboxPeer::ApplyColumnWidths() {
+    ListView* t = Tree();
+    if (!t)
+        return;
+    for (int i = 0; i < static_cast<int>(widths.size()) && i < t->header()->count(); ++i)
+        if (widths[i] >= 0)
+            t->header()->resizeSection(i, widths[i]);
+    t->FillLastColumn();
+}
+
+} // namespace fw::detail

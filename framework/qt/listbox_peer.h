@@ -1,0 +1,55 @@
+#pragma once
+
+#include "framework/listbox.h"
+#include "framework/qt/cell_delegate.h"
+#include "framework/qt/control_peer.h"
+#include "framework/qt/list_view.h"
+
+#include <QPointer>
+
+#include <vector>
+
+namespace fw::detail {
+
+// A Listbox on this platform: its view, its rows, and the values of its declared properties.
+class ListboxPeer : public ControlPeer {
+public:
+    explicit ListboxPeer(Listbox& owner);
+    ~ListboxPeer() override;
+
+    ListView* Tree() const { return static_cast<ListView*>(Widget()); }
+    RowModel* Rows() const {
+        ListView* t = Tree();
+        return t ? t->rows : nullptr;
+    }
+
+    // Row operations need the live list.
+    RowModel& LiveRows() const;
+    // The same, for a change the view shows.
+    RowModel& ShownRows();
+
+    // Hooks the view to its rows, before the change that needs them; the heading's sections exist from
+    // here on and take the width and sort mark they would have had all along.
+    void Attach();
+
+    void SortBy(int column, Qt::SortOrder how);
+    void OnHeadingClicked(int column);
+    void ApplyHeadingIndex();
+    void ApplyColumnWidths();
+
+    std::int32_t sortedColumn = -1;
+    Qt::SortOrder order = Qt::AscendingOrder;
+    std::int32_t headingIndex = -1;
+    std::int32_t selectionType = 0;
+    bool hasHeading = false;
+    bool border = true;
+    fw::Text columnWidths;
+    std::vector<int> widths; // pixels; -1 leaves the column to the list
+    fw::Text initialValue;
+
+private:
+    Listbox& list_;
+    QPointer<CellDelegate> delegate_; // goes with the widget
+};
+
+} // namespace fw::detail
