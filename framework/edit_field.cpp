@@ -1,6 +1,7 @@
 #include "framework/edit_field.h"
 
 #include "framework/qt/control_peer.h"
+#include "framework/qt/run_state.h"
 #include "framework/qt/whole_paste.h"
 
 #include <QAction>
@@ -22,12 +23,12 @@ namespace fw {
 
 namespace {
 
-bool contextualClick = false;
-
+// IsContextualClick answers from the run state while a press's MouseDown event is raised.
 class ContextualScope {
 public:
-    explicit ContextualScope(bool contextual) : previous_(std::exchange(contextualClick, contextual)) {}
-    ~ContextualScope() { contextualClick = previous_; }
+    explicit ContextualScope(bool contextual)
+        : previous_(std::exchange(detail::State().contextualClick, contextual)) {}
+    ~ContextualScope() { detail::State().contextualClick = previous_; }
     ContextualScope(const ContextualScope&) = delete;
     ContextualScope& operator=(const ContextualScope&) = delete;
 
@@ -429,7 +430,7 @@ void EditField::Clear() {
 }
 
 bool IsContextualClick() {
-    return contextualClick;
+    return detail::State().contextualClick;
 }
 
 } // namespace fw

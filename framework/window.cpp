@@ -6,8 +6,8 @@
 #include "framework/push_button.h"
 #include "framework/qt/control_peer.h"
 #include "framework/qt/menu_peer.h"
+#include "framework/qt/run_state.h"
 #include "framework/qt/window_peer.h"
-#include "framework/runtime.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -45,11 +45,10 @@ const PropertyDecl kWindowProperties[] = {
     Declare<&Window::BackColor, &Window::SetBackColor>("BackColor"),
 };
 
-// Open windows, oldest first. Never destroyed at exit: windows must go while the GUI still runs
+// Open windows, oldest first, kept in the run state: windows must go while the GUI still runs
 // (ReleaseWindowRegistry).
 std::vector<Ref<Window>>& OpenList() {
-    static auto* list = new std::vector<Ref<Window>>();
-    return *list;
+    return detail::State().openWindows;
 }
 
 void Unregister(const Window& window) {
@@ -146,7 +145,6 @@ void Window::Constructor() {
         throw InvalidArgumentException(Describe() + " is already constructed");
     Ref<Window> keep(this);
     p.state = detail::WindowPeer::State::Building;
-    detail::AddModuleRelease(&detail::ReleaseWindowRegistry); // shut-down empties the lists (added once)
     OpenList().push_back(keep);
     auto building = [&] { return p.state == detail::WindowPeer::State::Building; };
     try {
