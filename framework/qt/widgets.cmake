@@ -1,6 +1,7 @@
 # Windows, controls, graphics: the widget half of the platform layer.
 target_sources(framework PRIVATE
     window.cpp
+    window_lifecycle.cpp
     control.cpp
     static_text.cpp
     edit_field.cpp
@@ -11,6 +12,7 @@ target_sources(framework PRIVATE
     graphics.cpp
     qt/control_peer.h
     qt/window_peer.h
+    qt/window_peer.cpp
     qt/graphics_peer.h
     qt/image_well_entry.h
     qt/whole_paste.h
