@@ -11,6 +11,8 @@ target_sources(framework PRIVATE
     image_well.cpp
     graphics.cpp
     qt/control_peer.h
+    qt/field_widget.h
+    qt/field_widget.cpp
     qt/window_peer.h
     qt/window_peer.cpp
     qt/graphics_peer.h
