@@ -2,17 +2,11 @@
 
 #include "framework/qt/bridge.h"
 #include "framework/qt/control_peer.h"
+#include "framework/qt/field_widget.h"
+#include "framework/qt/run_state.h"
 #include "framework/qt/whole_paste.h"
 
-#include <QAction>
-#include <QContextMenuEvent>
-#include <QDropEvent>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMimeData>
-#include <QMouseEvent>
 #include <QRegularExpressionValidator>
 
 #include <algorithm>
@@ -22,100 +16,6 @@
 namespace fw {
 
 namespace {
-
-bool contextualClick = false;
-
-class ContextualScope {
-public:
-    explicit ContextualScope(bool contextual) : previous_(std::exchange(contextualClick, contextual)) {}
-    ~ContextualScope() { contextualClick = previous_; }
-    ContextualScope(const ContextualScope&) = delete;
-    ContextualScope& operator=(const ContextualScope&) = delete;
-
-private:
-    bool previous_;
-};
-
-// Every way of pasting or dropping text (keys, context menu, middle click, drop) judges the whole text: the
-// widget itself would cut it to the limit first. Typed keys keep the widget's own handling.
-class FieldWidget : public detail::PeerWidget<QLineEdit> {
-protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        if (!peer) {
-            QLineEdit::mousePressEvent(event);
-            return;
-        }
-        bool contextual = event->button() == Qt::RightButton;
-#ifdef Q_OS_MACOS
-        // The Control key reads as Meta on macOS: Ctrl-click is the one-button contextual click.
-        contextual =
-            contextual || (event->button() == Qt::LeftButton && (event->modifiers() & Qt::MetaModifier));
-#endif
-        const QPoint at = event->position().toPoint();
-        detail::ControlPeer* p = peer;
-        const bool handled = detail::FromQt([&] {
-            ContextualScope scope(contextual);
-            return p->Owner().RaiseEvent("MouseDown", at.x(), at.y()); // may release the control
-        });
-        if (handled) {
-            event->accept();
-            return;
-        }
-        QLineEdit::mousePressEvent(event);
-    }
-
-    void contextMenuEvent(QContextMenuEvent* event) override {
-        // A field whose presses go to a handler shows no menu of its own: the handler decides.
-        if (peer && peer->Owner().HasHandler("MouseDown")) {
-            event->accept();
-            return;
-        }
-        QMenu* menu = createStandardContextMenu();
-        for (QAction* action : menu->actions()) {
-            // The menu's Paste item, wired one way or the other depending on the Qt version.
-            if (QObject::disconnect(action, &QAction::triggered, this, &QLineEdit::paste) ||
-                QObject::disconnect(action, SIGNAL(triggered()), this, SLOT(paste())))
-                QObject::connect(action, &QAction::triggered, this, [this] { detail::PasteWhole(*this); });
-        }
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(event->globalPos());
-    }
-
-    void keyPressEvent(QKeyEvent* event) override {
-        if (!isReadOnly() && event->matches(QKeySequence::Paste)) {
-            // Ctrl+Shift+Insert pastes the X11 selection.
-            const bool selection = event->key() == Qt::Key_Insert &&
-                                   event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
-            if (!detail::TakesPaste(*this, selection ? QClipboard::Selection : QClipboard::Clipboard)) {
-                event->accept();
-                return;
-            }
-        }
-        QLineEdit::keyPressEvent(event);
-    }
-
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        // A middle click pastes the selection at the cursor where the window system has one.
-        QClipboard* clipboard = QGuiApplication::clipboard();
-        if (!isReadOnly() && event->button() == Qt::MiddleButton && clipboard->supportsSelection() &&
-            !detail::TakesWhole(*this, cursorPosition(), cursorPosition(),
-                                clipboard->text(QClipboard::Selection))) {
-            event->accept();
-            return;
-        }
-        QLineEdit::mouseReleaseEvent(event);
-    }
-
-    void dropEvent(QDropEvent* event) override {
-        const QString text = event->mimeData()->text();
-        const int at = cursorPositionAt(event->position().toPoint());
-        if (!isReadOnly() && !text.isNull() && !detail::TakesWhole(*this, at, at, text)) {
-            event->ignore();
-            return;
-        }
-        QLineEdit::dropEvent(event);
-    }
-};
 
 // The most characters a field with this mask and limit holds.
 int MaxLength(const fw::Text& mask, std::int32_t limit) {
@@ -128,14 +28,14 @@ int MaxLength(const fw::Text& mask, std::int32_t limit) {
 
 class EditFieldPeer : public detail::ControlPeer {
 public:
-    explicit EditFieldPeer(EditField& owner) : ControlPeer(owner, new FieldWidget()) {
-        static_cast<FieldWidget*>(Field())->peer = this;
+    explicit EditFieldPeer(EditField& owner) : ControlPeer(owner, new detail::FieldWidget()) {
+        static_cast<detail::FieldWidget*>(Field())->peer = this;
         QObject::connect(Field(), &QLineEdit::textChanged, Context(),
                          [this](const QString& t) { detail::FromQt([&] { OnChanged(t); }); });
     }
     ~EditFieldPeer() override {
         if (QLineEdit* f = Field())
-            static_cast<FieldWidget*>(f)->peer = nullptr;
+            static_cast<detail::FieldWidget*>(f)->peer = nullptr;
     }
 
     QLineEdit* Field() const { return static_cast<QLineEdit*>(Widget()); }
@@ -430,7 +330,7 @@ void EditField::Clear() {
 }
 
 bool IsContextualClick() {
-    return contextualClick;
+    return detail::State().contextualClick;
 }
 
 } // namespace fw

@@ -1,6 +1,7 @@
 #include "framework/folder_item.h"
 
 #include "framework/qt/picture_peer.h"
+#include "framework/qt/run_state.h"
 
 #include <QCoreApplication>
 #include <QImageReader>
@@ -14,11 +15,6 @@ namespace fw {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string& ExecutableOverride() {
-    static std::string path;
-    return path;
-}
 
 fs::path Normal(const fw::Text& path) {
     if (path.empty())
@@ -80,8 +76,8 @@ Ref<Picture> FolderItem::OpenAsPicture() const {
 }
 
 Ref<FolderItem> ApplicationExecutable() {
-    if (!ExecutableOverride().empty())
-        return MakeRef<FolderItem>(ExecutableOverride());
+    if (const std::string& path = detail::State().executableOverride; !path.empty())
+        return MakeRef<FolderItem>(path);
     if (QCoreApplication::instance()) {
         const QString path = QCoreApplication::applicationFilePath();
         if (!path.isEmpty())
@@ -105,13 +101,5 @@ Ref<FolderItem> GetApplicationBundleResources() {
         return nullptr;
     return resources;
 }
-
-namespace testing {
-
-void SetApplicationExecutable(std::string_view path) {
-    ExecutableOverride() = std::string(path);
-}
-
-} // namespace testing
 
 } // namespace fw

@@ -36,9 +36,4 @@ Ref<FolderItem> ApplicationExecutable();
 // The "Resources" folder beside the folder that holds the executable, or nil when there is none.
 Ref<FolderItem> GetApplicationBundleResources();
 
-namespace testing {
-// Makes ApplicationExecutable answer path (empty: the real executable again).
-void SetApplicationExecutable(std::string_view path);
-} // namespace testing
-
 } // namespace fw

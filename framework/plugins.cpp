@@ -1,25 +1,20 @@
 #include "framework/plugins.h"
 
+#include "framework/qt/image_well_entry.h"
+#include "framework/qt/run_state.h"
 #include "framework/runtime.h"
 
-#include <array>
 #include <string>
-
-#include "framework/qt/image_well_entry.h"
+#include <vector>
 
 namespace fw {
 
 namespace {
 
-struct Entry {
-    std::string_view name;
-    void* address; // nullptr: named, but not built into this layer
-};
-
 // The plug-in entry points the layer knows by name. Only the image well's picture setter is built here;
 // the others keep their names so that asking for one says plainly that it is not available.
-std::array<Entry, 26> MakeTable() {
-    return {{
+std::vector<detail::PluginEntry> MakeTable() {
+    return {
         {"ImageWell.Image.Set",
          reinterpret_cast<void*>(static_cast<ImageWellImageSetEntry>(&detail::ImageWellImageSet))},
         {"Canvas.Backdrop.Set", nullptr},
@@ -47,23 +42,21 @@ std::array<Entry, 26> MakeTable() {
         {"DragItem.Picture.Set", nullptr},
         {"ContextualMenu.Open", nullptr},
         {"Thread.Run", nullptr},
-    }};
+    };
 }
-
-std::array<Entry, 26>* table = nullptr;
 
 } // namespace
 
 void InitPluginEntrypoints() {
-    static std::array<Entry, 26> filled = MakeTable();
-    table = &filled;
+    detail::State().plugins = MakeTable();
 }
 
 void* ResolvedPluginEntrypoint(std::string_view name) {
     const std::string quoted = "plug-in entry point \"" + std::string(name) + "\"";
-    if (!table)
+    const std::vector<detail::PluginEntry>& table = detail::State().plugins;
+    if (table.empty())
         throw NilObjectException(quoted + ": the entry points are not set up (InitPluginEntrypoints)");
-    for (const Entry& entry : *table) {
+    for (const detail::PluginEntry& entry : table) {
         if (entry.name != name)
             continue;
         if (!entry.address)

@@ -1,28 +1,24 @@
 #include "framework/runtime.h"
 
+#include "framework/qt/run_state.h"
 #include "framework/qt/runtime_peer.h"
-#include "framework/system.h"
+#include "framework/qt/window_peer.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <xcb/xcb.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace fw {
 
-namespace detail {
-void StartSystem();
-void StopSystem() noexcept;
-void LoadTranslationsAtStart();
-} // namespace detail
+using detail::RunState;
+using detail::State;
 
 namespace {
 
@@ -42,25 +38,6 @@ public:
     }
 };
 
-struct RunState {
-    int loopDepth = 0;
-    bool quitRequested = false;
-    std::int32_t quitCode = 0;
-    bool reported = false;
-    std::exception_ptr pending;
-    Ref<Application> appObject;
-    int creationFailures = 0;
-    void (*creationThrow)() = nullptr;
-    std::vector<void (*)()> moduleReleases;
-};
-
-// Never destroyed: an application object still registered at exit must not be released while Qt and the
-// layer's other statics are being torn down.
-RunState& State() {
-    static auto* state = new RunState;
-    return *state;
-}
-
 std::string KindOf(const std::exception& e) {
     if (const auto* own = dynamic_cast<const RuntimeException*>(&e))
         return own->Kind();
@@ -73,8 +50,6 @@ bool UserSeesDialogs() {
     const QString platform = QGuiApplication::platformName();
     return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }
-
-bool dialogsSuppressed = false;
 
 // Qt's X11 platform ends the process with an abort when it cannot open its display, so the display is tried
 // first and a failure refused with a word. Other platforms (offscreen in the tests, Wayland) are Qt's to
@@ -105,10 +80,6 @@ QApplication& RequireApplication(std::string_view where) {
     if (!app)
         throw RuntimeException(std::string(where) + ": the runtime has not started (RuntimeInit)");
     return *app;
-}
-
-bool EventLoopRunning() noexcept {
-    return State().loopDepth > 0;
 }
 
 namespace {
@@ -145,12 +116,6 @@ void PassToEventLoop(std::exception_ptr e) {
     QCoreApplication::exit(1); // ends every running loop, nested ones (a pop-up menu) included
 }
 
-void AddModuleRelease(void (*release)()) {
-    auto& hooks = State().moduleReleases;
-    if (std::find(hooks.begin(), hooks.end(), release) == hooks.end())
-        hooks.push_back(release);
-}
-
 bool TakeCreationFailure() {
     if (void (*raise)() = std::exchange(State().creationThrow, nullptr))
         raise();
@@ -164,18 +129,19 @@ bool TakeCreationFailure() {
 } // namespace detail
 
 void RuntimeInit() {
+    RunState& s = State();
     if (!QCoreApplication::instance()) {
         RequireDisplay();
         // The program hands the runtime nothing: Qt gets the program's name only.
-        static char* argv[] = {program_invocation_name, nullptr};
-        static int argc = 1;
+        s.argv[0] = program_invocation_name;
         // Never deleted: windows and menus may still hold widgets while the process ends.
-        auto* app = new RuntimeApplication(argc, argv);
+        auto* app = new RuntimeApplication(s.argc, s.argv);
         // The run ends through Quit only, not when its last window closes.
         app->setQuitOnLastWindowClosed(false);
         detail::LoadTranslationsAtStart();
     }
-    detail::StartSystem();
+    if (!s.system)
+        s.system = MakeRef<SystemClass>();
 }
 
 void RuntimeInitExternalClasses() {
@@ -226,7 +192,7 @@ void UnhandledException(const std::exception& e) {
     const std::string kind = KindOf(e);
     std::fprintf(stderr, "Unhandled %s: %s\n", kind.c_str(), e.what());
     std::fflush(stderr);
-    if (dialogsSuppressed || !UserSeesDialogs())
+    if (State().dialogsSuppressed || !UserSeesDialogs())
         return;
     QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
                     QStringLiteral("Il programma ha incontrato un errore che non è in grado di gestire."),
@@ -236,10 +202,7 @@ void UnhandledException(const std::exception& e) {
 }
 
 void RuntimeReleaseModules() {
-    // Copied: a release may add hooks of its own.
-    const std::vector<void (*)()> hooks = State().moduleReleases;
-    for (void (*release)() : hooks)
-        release();
+    detail::ReleaseWindowRegistry();
 }
 
 std::int32_t RuntimeExit() {
@@ -248,41 +211,10 @@ std::int32_t RuntimeExit() {
     if (QCoreApplication::instance())
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     s.appObject = nullptr;
-    detail::StopSystem();
+    s.system = nullptr;
     if (s.reported && s.quitCode == 0)
         return 1; // a reported failure never ends as success
     return s.quitCode;
 }
-
-namespace testing {
-
-void FailObjectCreations(int count) {
-    State().creationFailures = std::max(count, 0);
-}
-
-void ThrowOnObjectCreation(void (*raise)()) {
-    State().creationThrow = raise;
-}
-
-void ResetRunState() {
-    RunState& s = State();
-    s.quitRequested = false;
-    s.quitCode = 0;
-    s.reported = false;
-    s.pending = nullptr;
-    s.appObject = nullptr;
-    s.creationFailures = 0;
-    s.creationThrow = nullptr;
-}
-
-void SuppressErrorDialogs(bool suppress) {
-    dialogsSuppressed = suppress;
-}
-
-bool FailureReported() {
-    return State().reported;
-}
-
-} // namespace testing
 
 } // namespace fw

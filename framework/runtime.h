@@ -34,16 +34,14 @@ void Quit(std::int32_t code = 0);
 // in a message the user sees. After a report the exit status is never 0.
 void UnhandledException(const std::exception& e);
 
-// Releases the layer's module lists (single-instance windows, window bookkeeping, class caches).
+// Releases the layer's window lists: every window still open (single-instance ones included) is closed
+// without its events.
 void RuntimeReleaseModules();
 // Ends the runtime and gives the process exit status.
 std::int32_t RuntimeExit();
 
 namespace detail {
 bool TakeCreationFailure();
-// Adds a module list of the layer (such as the window lists) for RuntimeReleaseModules to release. Hooks run
-// in the order they were added, each once per call; adding the same hook again keeps one.
-void AddModuleRelease(void (*release)());
 } // namespace detail
 
 // Creation of a new object of a class: nil when no object can be had.
@@ -54,20 +52,5 @@ Ref<T> RuntimeNewObject() {
     T* p = new (std::nothrow) T();
     return Ref<T>(p);
 }
-
-namespace testing {
-// The next count object creations through RuntimeNewObject give nil.
-void FailObjectCreations(int count);
-// The next object creation through RuntimeNewObject calls raise, which throws, as a failing constructor
-// would.
-void ThrowOnObjectCreation(void (*raise)());
-// Forgets a pending quit, its code, a reported failure, the application object and pending creation failures,
-// so that one test process can run the loop many times.
-void ResetRunState();
-// Keeps UnhandledException from showing its message box on a display (it never shows one offscreen).
-void SuppressErrorDialogs(bool suppress);
-// Whether UnhandledException reported something since the last ResetRunState.
-bool FailureReported();
-} // namespace testing
 
 } // namespace fw

@@ -1,6 +1,7 @@
 #include "framework/system.h"
 
 #include "framework/folder_item.h"
+#include "framework/qt/run_state.h"
 
 #include <QLocale>
 #include <QStringDecoder>
@@ -27,13 +28,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::map<std::string, std::string, std::less<>>& Translations() {
-    static std::map<std::string, std::string, std::less<>> table;
-    return table;
-}
-
-Ref<SystemClass>& SystemSlot() {
-    static Ref<SystemClass> system;
-    return system;
+    return detail::State().translations;
 }
 
 constexpr std::size_t kMaxFileBytes = 1 << 20;
@@ -136,15 +131,6 @@ void LoadTranslationFile(const std::string& path) {
 
 namespace detail {
 
-void StartSystem() {
-    if (!SystemSlot())
-        SystemSlot() = MakeRef<SystemClass>();
-}
-
-void StopSystem() noexcept {
-    SystemSlot() = nullptr;
-}
-
 // The user's languages, most wanted first ("de_CH", then "de"), each tried as Localizable_<language>.txt in
 // the bundle's Resources folder; the first one there supplies the translations, or none when it is refused.
 void LoadTranslationsAtStart() {
@@ -178,7 +164,7 @@ fw::Text SystemClass::GetLocalizedString(std::string_view key, std::string_view 
 }
 
 Ref<SystemClass> System() {
-    return SystemSlot();
+    return detail::State().system;
 }
 
 fw::Text SystemGetLocalizedString(const SystemClass&, std::string_view key, std::string_view defaultText) {

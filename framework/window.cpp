@@ -1,22 +1,15 @@
 #include "framework/window.h"
 
 #include "framework/control.h"
-#include "framework/group_box.h"
 #include "framework/menu_item.h"
-#include "framework/push_button.h"
 #include "framework/qt/bridge.h"
 #include "framework/qt/control_peer.h"
 #include "framework/qt/menu_peer.h"
 #include "framework/qt/window_peer.h"
-#include "framework/runtime.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QKeyEvent>
-#include <QResizeEvent>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 
 namespace fw {
@@ -45,61 +38,6 @@ const PropertyDecl kWindowProperties[] = {
     Declare<&Window::MinimizeButton, &Window::SetMinimizeButton>("MinimizeButton"),
     Declare<&Window::BackColor, &Window::SetBackColor>("BackColor"),
 };
-
-// Open windows, oldest first. Never destroyed at exit: windows must go while the GUI still runs
-// (ReleaseWindowRegistry).
-std::vector<Ref<Window>>& OpenList() {
-    static auto* list = new std::vector<Ref<Window>>();
-    return *list;
-}
-
-void Unregister(const Window& window) {
-    auto& list = OpenList();
-    auto it =
-        std::find_if(list.begin(), list.end(), [&](const Ref<Window>& w) { return w.Get() == &window; });
-    if (it != list.end()) {
-        Ref<Window> keep = std::move(*it); // released after the list is consistent again
-        list.erase(it);
-    }
-}
-
-// The window closes: its Close event runs while it is still open; then it leaves the lists and hides, also
-// when the handler throws.
-void CloseWindow(Window& window) {
-    detail::WindowPeer& peer = window.Peer();
-    if (peer.state == detail::WindowPeer::State::Closed || peer.closing)
-        return;
-    Ref<Window> keep(&window);
-    if (peer.state == detail::WindowPeer::State::New) {
-        peer.state = detail::WindowPeer::State::Closed;
-        if (QWidget* top = peer.Top())
-            top->hide();
-        return;
-    }
-    struct Finish {
-        Window& window;
-        ~Finish() {
-            detail::WindowPeer& p = window.Peer();
-            p.closing = false;
-            p.state = detail::WindowPeer::State::Closed;
-            if (QWidget* top = p.Top())
-                top->hide();
-            Unregister(window);
-        }
-    };
-    peer.closing = true;
-    Finish finish{window};
-    window.Event_Close();
-}
-
-Ref<PushButton> FindButton(const Window& window, bool (PushButton::*flag)() const) {
-    for (const Ref<Control>& c : window.Controls()) {
-        Ref<PushButton> b = RefCast<PushButton>(c);
-        if (b && b->IsConstructed() && ((*b).*flag)() && b->Enabled() && b->Visible())
-            return b;
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -139,40 +77,6 @@ std::string Window::Describe() const {
 
 detail::WindowPeer& Window::Peer() const {
     return *peer_;
-}
-
-void Window::Constructor() {
-    detail::WindowPeer& p = *peer_;
-    if (p.state != detail::WindowPeer::State::New)
-        throw InvalidArgumentException(Describe() + " is already constructed");
-    Ref<Window> keep(this);
-    p.state = detail::WindowPeer::State::Building;
-    detail::AddModuleRelease(&detail::ReleaseWindowRegistry); // shut-down empties the lists (added once)
-    OpenList().push_back(keep);
-    auto building = [&] { return p.state == detail::WindowPeer::State::Building; };
-    try {
-        Layout();
-        CreateControls();
-        p.UpdateTabOrder();
-        const std::vector<Ref<Control>> created = controls_;
-        for (const Ref<Control>& c : created)
-            if (building() && FindEvent(c->GetClass(), "Open"))
-                c->RaiseEvent("Open");
-        if (building())
-            Event_Open();
-    } catch (...) {
-        // A window that failed to build is not left open half-built.
-        p.state = detail::WindowPeer::State::Closed;
-        if (QWidget* top = p.Top())
-            top->hide();
-        Unregister(*this);
-        throw;
-    }
-    if (!building())
-        return; // closed by one of its own handlers
-    p.state = detail::WindowPeer::State::Open;
-    if (p.visible)
-        Show();
 }
 
 fw::Text Window::Title() const {
@@ -216,10 +120,6 @@ void Window::Show() {
         top->raise();
         top->activateWindow();
     }
-}
-
-void Window::Close() {
-    CloseWindow(*this);
 }
 
 bool Window::IsOpen() const noexcept {
@@ -388,195 +288,8 @@ void Window::SetMenuBarVisible(bool v) {
         mb->setVisible(v && menuBar_);
 }
 
-// Lookups.
-
-Ref<Window> GetImplicitWindow(std::string_view fullClassName) {
-    if (fullClassName.empty())
-        return nullptr;
-    for (const Ref<Window>& w : OpenList())
-        if (w->FullClassName() == fullClassName)
-            return w;
-    return nullptr;
-}
-
 Ref<Control> RuntimeWindowControlByName(const Window& window, std::string_view name) {
     return window.FindControl(name);
 }
-
-std::vector<Ref<Window>> OpenWindows() {
-    return OpenList();
-}
-
-namespace detail {
-
-void WindowWidget::closeEvent(QCloseEvent* event) {
-    event->accept(); // no window refuses to close
-    if (peer) {
-        Window& window = peer->Owner();
-        FromQt([&] { CloseWindow(window); }); // may release the window and this peer
-    }
-}
-
-void WindowWidget::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool escape = event->key() == Qt::Key_Escape;
-    const auto mods = event->modifiers() & ~Qt::KeypadModifier;
-    if (peer && mods == Qt::NoModifier && (enter || escape)) {
-        if (Ref<PushButton> b =
-                FindButton(peer->Owner(), enter ? &PushButton::Default : &PushButton::Cancel)) {
-            event->accept();
-            FromQt([&] { b->Push(); });
-            return;
-        }
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void WindowWidget::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    // A window the user may resize reads back the size it has now (the layout has sized the content already).
-    if (peer && peer->resizeable && peer->Content() && isVisible()) {
-        peer->width = peer->Content()->width();
-        peer->height = peer->Content()->height();
-    }
-}
-
-WindowPeer::WindowPeer(Window& owner) : owner_(owner) {
-    top_ = new WindowWidget();
-    top_->peer = this;
-    layout_ = new QVBoxLayout(top_);
-    layout_->setContentsMargins(0, 0, 0, 0);
-    layout_->setSpacing(0);
-    content_ = new QWidget(top_);
-    layout_->addWidget(content_);
-    ApplySize();
-    ApplyFlags();
-    ApplyBackground();
-}
-
-WindowPeer::~WindowPeer() {
-    // The widget may be inside its own event (a close box): it goes once that event is done.
-    if (WindowWidget* top = top_.data()) {
-        top->peer = nullptr;
-        top->hide();
-        top->deleteLater();
-    }
-}
-
-QMenuBar& WindowPeer::EnsureMenuBar() {
-    if (!menuBar_) {
-        menuBar_ = new QMenuBar(top_);
-        layout_->setMenuBar(menuBar_);
-    }
-    return *menuBar_;
-}
-
-QPoint WindowPeer::ContentOffset(const QWidget* container) const {
-    if (!content_ || !container || container == content_ || !content_->isAncestorOf(container))
-        return {};
-    return container->mapTo(content_.data(), QPoint(0, 0));
-}
-
-void WindowPeer::ApplySize() {
-    if (!content_ || !top_)
-        return;
-    const int w = std::max(0, width);
-    const int h = std::max(0, height);
-    if (!resizeable) {
-        content_->setFixedSize(w, h);
-        layout_->setSizeConstraint(QLayout::SetFixedSize);
-    } else {
-        layout_->setSizeConstraint(QLayout::SetDefaultConstraint);
-        top_->setMinimumSize(0, 0); // undo a fixed size from before
-        top_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        content_->setMinimumSize(std::clamp(minWidth, 0, QWIDGETSIZE_MAX),
-                                 std::clamp(minHeight, 0, QWIDGETSIZE_MAX));
-        content_->setMaximumSize(std::clamp(maxWidth, 0, QWIDGETSIZE_MAX),
-                                 std::clamp(maxHeight, 0, QWIDGETSIZE_MAX));
-        content_->resize(w, h);
-        const int bar = menuBar_ && !menuBar_->isHidden() ? menuBar_->sizeHint().height() : 0;
-        top_->resize(w, h + bar);
-    }
-    layout_->activate();
-}
-
-void WindowPeer::ApplyFlags() {
-    if (!top_)
-        return;
-    Qt::WindowFlags f = frame == 1 ? Qt::Dialog : Qt::Window;
-    f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (closeButton)
-        f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (minimizeButton)
-        f |= Qt::WindowMinimizeButtonHint;
-    if (maximizeButton)
-        f |= Qt::WindowMaximizeButtonHint;
-    if (top_->windowFlags() == f)
-        return;
-    const bool shown = top_->isVisible();
-    top_->setWindowFlags(f); // hides a shown window
-    if (shown)
-        top_->show();
-}
-
-void WindowPeer::ApplyBackground() {
-    if (!content_)
-        return;
-    if (hasBackColor) {
-        QPalette pal = content_->palette();
-        pal.setColor(QPalette::Window, ToQColor(backColor));
-        content_->setPalette(pal);
-    } else {
-        content_->setPalette(QPalette());
-    }
-    content_->setAutoFillBackground(hasBackColor);
-}
-
-void WindowPeer::UpdateTabOrder() {
-    // Controls in the window by TabIndex; a frame's controls follow the frame, by their own TabIndex.
-    std::vector<QWidget*> order;
-    std::function<void(QWidget*)> visit = [&](QWidget* container) {
-        std::vector<RectControl*> here;
-        for (const Ref<Control>& c : owner_.Controls()) {
-            auto* rc = dynamic_cast<RectControl*>(c.Get());
-            if (rc && rc->IsConstructed() && rc->Peer().Widget() && rc->Peer().Container() == container)
-                here.push_back(rc);
-        }
-        std::stable_sort(here.begin(), here.end(), [](RectControl* a, RectControl* b) {
-            return a->Peer().tabIndex < b->Peer().tabIndex;
-        });
-        for (RectControl* rc : here) {
-            order.push_back(rc->Peer().Widget());
-            visit(rc->Peer().Widget());
-        }
-    };
-    if (content_)
-        visit(content_);
-    QWidget* previous = nullptr;
-    for (QWidget* w : order) {
-        if (!(w->focusPolicy() & Qt::TabFocus))
-            continue;
-        if (previous)
-            QWidget::setTabOrder(previous, w);
-        previous = w;
-    }
-}
-
-void WindowPeer::Forget(const Control& control) {
-    adopted.erase(std::remove(adopted.begin(), adopted.end(), &control), adopted.end());
-}
-
-void ReleaseWindowRegistry() {
-    std::vector<Ref<Window>> list;
-    list.swap(OpenList());
-    for (const Ref<Window>& w : list) {
-        WindowPeer& p = w->Peer();
-        p.state = WindowPeer::State::Closed;
-        if (QWidget* top = p.Top())
-            top->hide();
-    }
-}
-
-} // namespace detail
 
 } // namespace fw

@@ -1,6 +1,7 @@
 #include "framework/qt/edit_commands.h"
 
 #include "framework/qt/menu_peer.h"
+#include "framework/qt/run_state.h"
 #include "framework/qt/whole_paste.h"
 #include "framework/runtime.h"
 
@@ -17,10 +18,8 @@ namespace fw::detail {
 
 namespace {
 
-// Never destroyed: items held by other statics are released after this file's statics would be gone.
 std::vector<MenuItemPeer*>& Peers() {
-    static auto* peers = new std::vector<MenuItemPeer*>;
-    return *peers;
+    return State().menuItemPeers;
 }
 
 QLineEdit* FocusedField() {
@@ -53,12 +52,13 @@ private:
 };
 
 void EnsureWatching() {
-    static QPointer<EditWatcher> watcher;
+    QPointer<QObject>& watcher = State().editWatcher;
     if (watcher)
         return;
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        watcher = new EditWatcher(*app); // owned by the application
-        watcher->Follow(QApplication::focusWidget());
+        auto* made = new EditWatcher(*app); // owned by the application
+        watcher = made;
+        made->Follow(QApplication::focusWidget());
     }
 }
 

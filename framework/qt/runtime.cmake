@@ -8,6 +8,8 @@ target_sources(framework PRIVATE
     plugins.cpp
     qt/menu_peer.h
     qt/runtime_peer.h
+    qt/run_state.h
+    qt/run_state.cpp
     qt/edit_commands.h
     qt/edit_commands.cpp
 )

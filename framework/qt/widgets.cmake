@@ -1,6 +1,7 @@
 # Windows, controls, graphics: the widget half of the platform layer.
 target_sources(framework PRIVATE
     window.cpp
+    window_lifecycle.cpp
     control.cpp
     rect_control.cpp
     static_text.cpp
@@ -24,7 +25,10 @@ target_sources(framework PRIVATE
     qt/cell_delegate.cpp
     qt/listbox_peer.h
     qt/listbox_peer.cpp
+    qt/field_widget.h
+    qt/field_widget.cpp
     qt/window_peer.h
+    qt/window_peer.cpp
     qt/graphics_peer.h
     qt/image_well_entry.h
     qt/whole_paste.h

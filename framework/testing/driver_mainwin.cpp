@@ -3,6 +3,7 @@
 #include "framework/qt/control_peer.h"
 #include "framework/runtime.h"
 #include "framework/testing/driver.h"
+#include "framework/testing/run_control.h"
 
 #include <QAction>
 #include <QApplication>

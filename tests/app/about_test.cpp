@@ -4,10 +4,10 @@
 #include "app/info_morvalit.h"
 #include "app/menu.h"
 #include "app/startup.h"
-#include "framework/folder_item.h"
 #include "framework/runtime.h"
 #include "framework/system.h"
 #include "framework/testing/driver.h"
+#include "framework/testing/run_control.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "framework/runtime.h"
 #include "framework/testing/driver_runtime.h"
+#include "framework/testing/run_control.h"
 #include "mainwindow/finestra1.h"
 
 #include <gtest/gtest.h>

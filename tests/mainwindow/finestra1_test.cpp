@@ -5,6 +5,7 @@
 #include "framework/system.h"
 #include "framework/testing/driver.h"
 #include "framework/testing/driver_mainwin.h"
+#include "framework/testing/run_control.h"
 #include "mainwindow/finestra1.h"
 
 #include <gtest/gtest.h>

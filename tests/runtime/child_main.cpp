@@ -1,8 +1,8 @@
 // Whole runs for runtime_test.cpp to watch from outside: `runtime_child <scenario> <executable path>`.
-#include "framework/folder_item.h"
 #include "framework/runtime.h"
 #include "framework/system.h"
 #include "framework/testing/driver_runtime.h"
+#include "framework/testing/run_control.h"
 
 #include <cstdio>
 #include <cstdlib>

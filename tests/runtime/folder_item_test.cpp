@@ -1,5 +1,6 @@
 #include "framework/folder_item.h"
 #include "framework/testing/driver_runtime.h"
+#include "framework/testing/run_control.h"
 
 #include <gtest/gtest.h>
 

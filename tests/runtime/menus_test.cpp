@@ -2,6 +2,7 @@
 #include "framework/menu_item.h"
 #include "framework/runtime.h"
 #include "framework/testing/driver_runtime.h"
+#include "framework/testing/run_control.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "framework/runtime.h"
 #include "framework/system.h"
 #include "framework/testing/driver_runtime.h"
+#include "framework/testing/run_control.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "framework/application.h"
+#include "framework/system.h"
+#include "framework/window.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fw::detail {
+
+class MenuItemPeer;
+
+// A plug-in entry point the layer knows by name.
+struct PluginEntry {
+    std::string_view name;
+    void* address; // nullptr: named, but not built into this layer
+};
+
+// The layer's state of the run, in one place: RuntimeInit sets it up, the event loop and the layer's calls
+// change it, RuntimeReleaseModules and RuntimeExit let its objects go.
+struct RunState {
+    // The platform's application object keeps references to these for as long as it lives.
+    int argc = 1;
+    char* argv[2] = {nullptr, nullptr};
+
+    // The event loop.
+    int loopDepth = 0;
+    bool quitRequested = false;
+    std::int32_t quitCode = 0;
+    // What a handler let out while the loop ran: raised again when RuntimeRun returns.
+    std::exception_ptr pending;
+    // UnhandledException reported something: the exit status is not 0.
+    bool reported = false;
+    bool dialogsSuppressed = false;
+
+    // Objects of the run.
+    Ref<Application> appObject;
+    Ref<SystemClass> system;
+    std::map<std::string, std::string, std::less<>> translations;
+    // Object creations through RuntimeNewObject that give nil, or the one that throws through creationThrow.
+    int creationFailures = 0;
+    void (*creationThrow)() = nullptr;
+
+    // Open windows, oldest first.
+    std::vector<Ref<Window>> openWindows;
+
+    // Empty until InitPluginEntrypoints fills it.
+    std::vector<PluginEntry> plugins;
+
+    // What ApplicationExecutable answers instead of the real executable, when not empty.
+    std::string executableOverride;
+
+    // Every live menu item peer, and what keeps their Edit items following focus, selection and clipboard.
+    std::vector<MenuItemPeer*> menuItemPeers;
+    QPointer<QObject> editWatcher;
+
+    // The MouseDown event being raised comes from a contextual click.
+    bool contextualClick = false;
+};
+
+// The one state of the run. Never destroyed: windows must go while the GUI still runs
+// (RuntimeReleaseModules), an application object still registered at exit must not be released while Qt is
+// being torn down, and menu items held by other statics untrack their peers after any static of the layer
+// would be gone.
+RunState& State();
+
+// Reads the translations for the user's language into the run state (at the runtime's first start).
+void LoadTranslationsAtStart();
+
+} // namespace fw::detail

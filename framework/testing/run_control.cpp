@@ -1,0 +1,44 @@
+#include "framework/testing/run_control.h"
+
+#include "framework/qt/run_state.h"
+
+#include <algorithm>
+#include <string>
+
+namespace fw::testing {
+
+using detail::RunState;
+using detail::State;
+
+void FailObjectCreations(int count) {
+    State().creationFailures = std::max(count, 0);
+}
+
+void ThrowOnObjectCreation(void (*raise)()) {
+    State().creationThrow = raise;
+}
+
+void ResetRunState() {
+    RunState& s = State();
+    s.quitRequested = false;
+    s.quitCode = 0;
+    s.reported = false;
+    s.pending = nullptr;
+    s.appObject = nullptr;
+    s.creationFailures = 0;
+    s.creationThrow = nullptr;
+}
+
+void SuppressErrorDialogs(bool suppress) {
+    State().dialogsSuppressed = suppress;
+}
+
+bool FailureReported() {
+    return State().reported;
+}
+
+void SetApplicationExecutable(std::string_view path) {
+    State().executableOverride = std::string(path);
+}
+
+} // namespace fw::testing

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string_view>
+
+// Steers the runtime's state of the run for tests: failures to inject, the run's outcome to read back and
+// forget, the executable the program believes it is.
+namespace fw::testing {
+
+// The next count object creations through RuntimeNewObject give nil.
+void FailObjectCreations(int count);
+// The next object creation through RuntimeNewObject calls raise, which throws, as a failing constructor
+// would.
+void ThrowOnObjectCreation(void (*raise)());
+// Forgets a pending quit, its code, a reported failure, the application object and pending creation failures,
+// so that one test process can run the loop many times.
+void ResetRunState();
+// Keeps UnhandledException from showing its message box on a display (it never shows one offscreen).
+void SuppressErrorDialogs(bool suppress);
+// Whether UnhandledException reported something since the last ResetRunState.
+bool FailureReported();
+// Makes ApplicationExecutable answer path (empty: the real executable again).
+void SetApplicationExecutable(std::string_view path);
+
+} // namespace fw::testing
