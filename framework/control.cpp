@@ -1,5 +1,6 @@
 #include "framework/control.h"
 
+#include "framework/qt/run_state.h"
 #include "framework/qt/window_peer.h"
 #include "framework/window.h"
 
@@ -29,14 +30,13 @@ const PropertyDecl kControlProperties[] = {
     Declare<&Control::Name, &Control::SetName, &CheckName>("Name"),
 };
 
-Control* currentSender = nullptr;
-
 // Keeps the sender and its window alive while a handler runs, and tells who the sender is.
 class EventScope {
 public:
     explicit EventScope(Control& sender)
-        : sender_(&sender), window_(sender.Window()), previous_(std::exchange(currentSender, &sender)) {}
-    ~EventScope() { currentSender = previous_; }
+        : sender_(&sender), window_(sender.Window()),
+          previous_(std::exchange(detail::State().currentSender, &sender)) {}
+    ~EventScope() { detail::State().currentSender = previous_; }
     EventScope(const EventScope&) = delete;
     EventScope& operator=(const EventScope&) = delete;
 
@@ -158,7 +158,7 @@ bool Control::RaiseEvent(std::string_view event, std::int32_t a, std::int32_t b)
 }
 
 Ref<Control> CurrentEventSender() {
-    return Ref<Control>(currentSender);
+    return Ref<Control>(detail::State().currentSender);
 }
 
 } // namespace fw

@@ -1,36 +1,32 @@
 #include "framework/qt/bridge.h"
 
+#include "framework/qt/run_state.h"
 #include "framework/qt/runtime_peer.h"
 
 namespace fw::detail {
 
-namespace {
-int qtCallDepth = 0;
-std::exception_ptr held;
-} // namespace
-
 QtCallDepth::QtCallDepth() noexcept {
-    ++qtCallDepth;
+    ++State().qtCallDepth;
 }
 QtCallDepth::~QtCallDepth() {
-    --qtCallDepth;
+    --State().qtCallDepth;
 }
 
 bool HoldsException() noexcept {
-    return held != nullptr;
+    return State().held != nullptr;
 }
 
 void HoldException(std::exception_ptr e) noexcept {
-    if (qtCallDepth == 0) {
+    if (State().qtCallDepth == 0) {
         // The call came from the event loop: the runtime's policy takes it from here.
         PassToEventLoop(std::move(e));
         return;
     }
-    held = std::move(e);
+    State().held = std::move(e);
 }
 
 void RethrowHeldException() {
-    if (held)
+    if (std::exception_ptr& held = State().held)
         std::rethrow_exception(std::exchange(held, nullptr));
 }
 

@@ -65,6 +65,13 @@ struct RunState {
 
     // The MouseDown event being raised comes from a contextual click.
     bool contextualClick = false;
+    // The control whose event handler runs now (innermost first), or nullptr.
+    Control* currentSender = nullptr;
+
+    // Calls into Qt under way from the layer, and what a handler let out during one of them: raised again
+    // when that call returns.
+    int qtCallDepth = 0;
+    std::exception_ptr held;
 };
 
 // The one state of the run. Never destroyed: windows must go while the GUI still runs
