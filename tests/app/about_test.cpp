@@ -3,7 +3,6 @@
 #include "app/info.h"
 #include "app/info_morvalit.h"
 #include "app/menu.h"
-#include "app/startup.h"
 #include "framework/folder_item.h"
 #include "framework/runtime.h"
 #include "framework/system.h"
