@@ -19,7 +19,7 @@ build: setup $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/bundle/MacOS/MorvalitDL
+	$(BUILD)/bundle/bin/MorvalitDL
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

@@ -2,7 +2,6 @@
 
 #include "app/info.h"
 #include "app/menu.h"
-#include "app/startup.h"
 #include "framework/runtime.h"
 
 bool App::ArchivioInfosuMorvalit_Action() {

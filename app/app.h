@@ -11,6 +11,14 @@ public:
     bool ArchivioInfosuMorvalit_Action();
 };
 
+// The application's start-up steps, run in this order by the program's Main.
+// No document types are declared.
+void InitFileTypes();
+// Creates the application object, gives it the shared menu bar and registers it.
+void NewAppInstance();
+// Binds the About item, by its name, to the application's About command; the program binds nothing else.
+void ApplicationAddMenuHandlers();
+
 namespace implicit {
 // The registered application object as an App; nil when none is registered or it is not an App.
 fw::Ref<::App> App();

@@ -1,8 +1,8 @@
 #include "app/info.h"
 
-#include "app/app.h"
 #include "app/info_morvalit.h"
 #include "app/localize.h"
+#include "framework/application.h"
 #include "framework/events.h"
 #include "framework/property_literal.h"
 #include "framework/runtime.h"
@@ -250,7 +250,7 @@ void Info::CreateControls0() {
 
 void Info::StaticText1_Open() {
     fw::Ref<fw::StaticText> label = StaticText1();
-    fw::Ref<App> app = implicit::App();
+    fw::Ref<fw::Application> app = fw::GetAppObject();
     label->SetText(VersionLine(label->Text(),
                                fw::Require(app, "application object, for the version line").ShortVersion()));
 }

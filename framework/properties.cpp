@@ -81,20 +81,6 @@ std::uint32_t ReadBigEndian32(std::string_view bytes, std::size_t at) noexcept {
     return (b(0) << 24) | (b(1) << 16) | (b(2) << 8) | b(3);
 }
 
-std::size_t FixedWidth(PropertyType type) noexcept {
-    switch (type) {
-    case PropertyType::Integer:
-        return 4;
-    case PropertyType::Boolean:
-        return 1;
-    case PropertyType::Color:
-        return 3;
-    case PropertyType::String:
-        return 4; // the count; the bytes follow
-    }
-    return 0;
-}
-
 void AppendBigEndian32(std::string& out, std::uint32_t v) {
     out += static_cast<char>((v >> 24) & 0xFF);
     out += static_cast<char>((v >> 16) & 0xFF);
@@ -141,13 +127,6 @@ const EventDecl* FindEvent(const ClassInfo& cls, std::string_view name) noexcept
             if (e.name == name)
                 return &e;
     return nullptr;
-}
-
-bool IsKindOf(const ClassInfo& cls, std::string_view base) noexcept {
-    for (const ClassInfo* c = &cls; c; c = c->parent)
-        if (c->name == base)
-            return true;
-    return false;
 }
 
 const PropertyValue* PropertyStore::Find(std::string_view name) const noexcept {

@@ -19,6 +19,22 @@ enum class PropertyType : std::uint8_t { Integer, Boolean, Color, String };
 
 const char* PropertyTypeName(PropertyType type) noexcept;
 
+// Bytes a value of the type takes in a property string after the blank that ends its name; a String's count
+// is followed by that many bytes of text.
+constexpr std::size_t FixedWidth(PropertyType type) noexcept {
+    switch (type) {
+    case PropertyType::Integer:
+        return 4;
+    case PropertyType::Boolean:
+        return 1;
+    case PropertyType::Color:
+        return 3;
+    case PropertyType::String:
+        return 4;
+    }
+    return 0;
+}
+
 // 24-bit colour, as RGB makes it.
 struct Color {
     std::uint8_t red = 0;
@@ -80,8 +96,6 @@ struct ClassInfo {
 const PropertyDecl* FindProperty(const ClassInfo& cls, std::string_view name) noexcept;
 // Looks an event up along the class chain, most derived first; event names match exactly.
 const EventDecl* FindEvent(const ClassInfo& cls, std::string_view name) noexcept;
-// True when cls is, or derives from, the class called base.
-bool IsKindOf(const ClassInfo& cls, std::string_view base) noexcept;
 
 // Values of declared properties that have no effect of their own here: stored and read back.
 class PropertyStore {

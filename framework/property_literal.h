@@ -46,21 +46,9 @@ constexpr PropertyLiteral Str(std::string_view name, std::string_view v) {
 constexpr std::size_t EncodedSize(std::span<const PropertyLiteral> entries) {
     std::size_t n = 0;
     for (const PropertyLiteral& e : entries) {
-        n += e.name.size() + 1;
-        switch (e.type) {
-        case PropertyType::Integer:
-            n += 4;
-            break;
-        case PropertyType::Boolean:
-            n += 1;
-            break;
-        case PropertyType::Color:
-            n += 3;
-            break;
-        case PropertyType::String:
-            n += 4 + e.text.size();
-            break;
-        }
+        n += e.name.size() + 1 + FixedWidth(e.type);
+        if (e.type == PropertyType::String)
+            n += e.text.size();
     }
     return n;
 }

@@ -1,8 +1,9 @@
 #include "framework/qt/edit_commands.h"
 
+#include "framework/edit_field.h"
+#include "framework/qt/control_peer.h"
 #include "framework/qt/menu_peer.h"
 #include "framework/qt/run_state.h"
-#include "framework/qt/whole_paste.h"
 #include "framework/runtime.h"
 
 #include <QApplication>
@@ -22,8 +23,11 @@ std::vector<MenuItemPeer*>& Peers() {
     return State().menuItemPeers;
 }
 
-QLineEdit* FocusedField() {
-    return qobject_cast<QLineEdit*>(QApplication::focusWidget());
+// The entry field whose widget has the focus, or nullptr.
+EditField* FocusedField() {
+    auto* widget = dynamic_cast<PeerWidget<QLineEdit>*>(QApplication::focusWidget());
+    ControlPeer* peer = widget && widget->isEnabled() ? widget->peer : nullptr;
+    return peer ? dynamic_cast<EditField*>(&peer->Owner()) : nullptr;
 }
 
 // Watches focus, the focused field and the clipboard, and refreshes the Edit items on every change.
@@ -84,24 +88,25 @@ EditCommand EditCommandNamed(std::string_view itemName) noexcept {
 }
 
 bool CanPerform(EditCommand command) {
-    QLineEdit* field = FocusedField();
-    if (!field || !field->isEnabled())
+    const EditField* field = FocusedField();
+    if (!field)
         return false;
     // A password field never hands its text out.
-    const bool readable = field->echoMode() == QLineEdit::Normal;
+    const bool readable = !field->Password();
+    const bool writable = !field->ReadOnly();
     switch (command) {
     case EditCommand::None:
         return false;
     case EditCommand::Undo:
-        return !field->isReadOnly() && field->isUndoAvailable();
+        return writable && field->CanUndo();
     case EditCommand::Cut:
-        return !field->isReadOnly() && readable && field->hasSelectedText();
+        return writable && readable && field->HasSelection();
     case EditCommand::Copy:
-        return readable && field->hasSelectedText();
+        return readable && field->HasSelection();
     case EditCommand::Paste:
-        return !field->isReadOnly() && !QGuiApplication::clipboard()->text().isEmpty();
+        return writable && !QGuiApplication::clipboard()->text().isEmpty();
     case EditCommand::Clear:
-        return !field->isReadOnly() && field->hasSelectedText();
+        return writable && field->HasSelection();
     }
     return false;
 }
@@ -109,24 +114,24 @@ bool CanPerform(EditCommand command) {
 bool Perform(EditCommand command) {
     if (!CanPerform(command))
         return false;
-    QLineEdit* field = FocusedField();
+    EditField& field = *FocusedField();
     switch (command) {
     case EditCommand::None:
         return false;
     case EditCommand::Undo:
-        field->undo();
+        field.Undo();
         break;
     case EditCommand::Cut:
-        field->cut();
+        field.Cut();
         break;
     case EditCommand::Copy:
-        field->copy();
+        field.Copy();
         break;
     case EditCommand::Paste:
-        PasteWhole(*field);
+        field.Paste();
         break;
     case EditCommand::Clear:
-        field->del();
+        field.Clear();
         break;
     }
     RefreshEditItems();

@@ -1,6 +1,10 @@
 #include "framework/testing/driver_runtime.h"
 
+#include "framework/edit_field.h"
+#include "framework/qt/control_peer.h"
 #include "framework/qt/menu_peer.h"
+#include "framework/qt/window_peer.h"
+#include "framework/window.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,7 +16,6 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <QWidget>
 
 #include <stdexcept>
@@ -58,79 +61,104 @@ void HandlePopUp(const std::string& itemName, int triesLeft) {
 
 } // namespace
 
-struct MenuWindow::Impl {
-    QWidget window;
-    QMenuBar* bar = nullptr;
-    std::vector<QLineEdit*> fields;
+namespace {
 
-    QLineEdit& Field(int index) const {
-        if (index < 0 || index >= static_cast<int>(fields.size()))
-            throw std::out_of_range("no entry field " + std::to_string(index));
-        return *fields[static_cast<std::size_t>(index)];
+// A window of the layer with entry fields one below the other; shown only when the test activates it.
+class FieldsWindow : public Window {
+public:
+    explicit FieldsWindow(int fields) : fields_(fields) {}
+
+    void Layout() override {
+        SetVisible(false);
+        SetWidth(300);
+        SetHeight(200);
     }
+    void CreateControls() override {
+        for (int i = 0; i < fields_; ++i) {
+            Ref<EditField> field = New<EditField>();
+            field->Constructor();
+            field->SetLeft(10);
+            field->SetTop(10 + 30 * i);
+            field->SetWidth(280);
+            AddControl("Field" + std::to_string(i), field);
+        }
+    }
+
+private:
+    int fields_;
+};
+
+} // namespace
+
+struct MenuWindow::Impl {
+    Ref<FieldsWindow> window;
+
+    QWidget& Top() const { return *window->Peer().Top(); }
+    QMenuBar& Bar() const { return *window->Peer().MenuBarWidget(); }
+    EditField& Field(int index) const {
+        if (index < 0 || index >= static_cast<int>(window->Controls().size()))
+            throw std::out_of_range("no entry field " + std::to_string(index));
+        return static_cast<EditField&>(*window->Controls()[static_cast<std::size_t>(index)]);
+    }
+    QLineEdit& FieldWidget(int index) const { return *static_cast<QLineEdit*>(Field(index).Peer().Widget()); }
 };
 
 MenuWindow::MenuWindow(MenuBar& bar, int fields) : impl_(std::make_unique<Impl>()) {
-    auto* layout = new QVBoxLayout(&impl_->window);
-    impl_->bar = new QMenuBar(&impl_->window);
-    impl_->bar->setNativeMenuBar(false);
-    layout->setMenuBar(impl_->bar);
-    for (int i = 0; i < fields; ++i) {
-        auto* field = new QLineEdit(&impl_->window);
-        layout->addWidget(field);
-        impl_->fields.push_back(field);
-    }
-    impl_->window.resize(300, 200);
-    detail::InstallMenuBar(*impl_->bar, bar);
+    impl_->window = MakeRef<FieldsWindow>(fields);
+    impl_->window->Constructor();
+    QMenuBar& menuBar = impl_->window->Peer().EnsureMenuBar();
+    menuBar.setNativeMenuBar(false);
+    detail::InstallMenuBar(menuBar, bar);
 }
 
-MenuWindow::~MenuWindow() = default;
+MenuWindow::~MenuWindow() {
+    if (impl_->window->IsOpen())
+        impl_->window->Close();
+}
 
 bool MenuWindow::Activate() {
-    impl_->window.show();
-    impl_->window.activateWindow();
-    return QTest::qWaitForWindowActive(&impl_->window);
+    impl_->window->Show();
+    return QTest::qWaitForWindowActive(&impl_->Top());
 }
 
 void MenuWindow::Press(std::string_view keys) {
     const QKeyCombination combination = Combination(keys);
     QWidget* target = QApplication::focusWidget();
-    if (!target || target->window() != &impl_->window)
-        target = &impl_->window;
+    if (!target || target->window() != &impl_->Top())
+        target = &impl_->Top();
     QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
 }
 
 std::vector<std::string> MenuWindow::MenuTitles() const {
     std::vector<std::string> titles;
-    for (QAction* action : impl_->bar->actions())
+    for (QAction* action : impl_->Bar().actions())
         titles.push_back(action->text().toStdString());
     return titles;
 }
 
 void MenuWindow::Reinstall(MenuBar& bar) {
-    detail::InstallMenuBar(*impl_->bar, bar);
+    detail::InstallMenuBar(impl_->Bar(), bar);
 }
 
 void MenuWindow::FocusField(int index) {
-    QLineEdit& field = impl_->Field(index);
-    field.setFocus(Qt::OtherFocusReason);
+    impl_->FieldWidget(index).setFocus(Qt::OtherFocusReason);
     QApplication::processEvents();
 }
 
 std::string MenuWindow::FieldText(int index) const {
-    return impl_->Field(index).text().toStdString();
+    return impl_->Field(index).Text();
 }
 
 void MenuWindow::SetFieldText(int index, std::string_view text) {
-    impl_->Field(index).setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    impl_->Field(index).SetText(fw::Text(text));
 }
 
 void MenuWindow::SelectInField(int index, int start, int length) {
-    impl_->Field(index).setSelection(start, length);
+    impl_->FieldWidget(index).setSelection(start, length);
 }
 
 void MenuWindow::SetFieldReadOnly(int index, bool readOnly) {
-    impl_->Field(index).setReadOnly(readOnly);
+    impl_->Field(index).SetReadOnly(readOnly);
 }
 
 std::string ClipboardText() {

@@ -12,8 +12,8 @@
 // tests. Needs RuntimeInit.
 namespace fw::testing {
 
-// A bare top-level window whose menu bar widget shows a MenuBar (through InstallMenuBar), with entry fields
-// below it: enough to drive shortcuts and the Edit commands without the layer's Window class.
+// A window of the layer with entry fields (EditField) whose menu bar widget shows a MenuBar straight through
+// InstallMenuBar, not through the window's SetMenuBar: enough to drive shortcuts and the Edit commands.
 class MenuWindow {
 public:
     explicit MenuWindow(MenuBar& bar, int fields = 1);

@@ -3,7 +3,6 @@
 #include "app/info.h"
 #include "app/info_morvalit.h"
 #include "app/menu.h"
-#include "app/startup.h"
 #include "framework/runtime.h"
 #include "framework/system.h"
 #include "framework/testing/driver.h"
@@ -37,7 +36,7 @@ bool ShowsTheGreenBand(Info& about) {
 }
 
 // The application object with its About binding, as the start-up makes them; each test runs the program from
-// a bundle of its own in a temporary folder: <bundle>/MacOS/MorvalitDL.
+// a bundle of its own in a temporary folder: <bundle>/bin/MorvalitDL.
 class AboutWindow : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -49,8 +48,8 @@ protected:
                   ("morvalit-about-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                    "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(bundle_);
-        fs::create_directories(bundle_ / "MacOS");
-        fw::testing::SetApplicationExecutable((bundle_ / "MacOS" / "MorvalitDL").string());
+        fs::create_directories(bundle_ / "bin");
+        fw::testing::SetApplicationExecutable((bundle_ / "bin" / "MorvalitDL").string());
     }
     void TearDown() override {
         fw::testing::CloseAllWindows();

@@ -5,8 +5,8 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PR
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "install into ${PREFIX} failed: ${result}")
 endif()
-if(NOT EXISTS "${PREFIX}/MacOS/MorvalitDL" OR IS_DIRECTORY "${PREFIX}/MacOS/MorvalitDL")
-    message(FATAL_ERROR "no program at ${PREFIX}/MacOS/MorvalitDL")
+if(NOT EXISTS "${PREFIX}/bin/MorvalitDL" OR IS_DIRECTORY "${PREFIX}/bin/MorvalitDL")
+    message(FATAL_ERROR "no program at ${PREFIX}/bin/MorvalitDL")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${PICTURE}" "${PREFIX}/Resources/Info Morvalit.jpg"
     RESULT_VARIABLE differs)

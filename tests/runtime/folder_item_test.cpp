@@ -74,8 +74,8 @@ TEST_F(Files, ChildIsAnItemWhetherItExistsOrNotAndNilForBadNamesAndParentsStopAt
 TEST_F(Files, ResourcesIsTheFolderBesideTheExecutablesFolder) {
     fw::testing::SetApplicationExecutable("/MorvalitDL");
     EXPECT_FALSE(fw::GetApplicationBundleResources()) << "at the root there is no bundle";
-    fs::create_directories(dir / "MacOS");
-    fw::testing::SetApplicationExecutable(Path("MacOS/MorvalitDL"));
+    fs::create_directories(dir / "bin");
+    fw::testing::SetApplicationExecutable(Path("bin/MorvalitDL"));
     EXPECT_FALSE(fw::GetApplicationBundleResources()) << "no Resources folder yet";
     std::ofstream(Path("Resources")) << "a file, not a folder";
     EXPECT_FALSE(fw::GetApplicationBundleResources());

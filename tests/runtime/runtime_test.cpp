@@ -103,7 +103,7 @@ constexpr const char* kItalian = "[Esci]\n[Archivio]\nloop ended\n";
 class WholeRun : public ::testing::TestWithParam<RunCase> {
 protected:
     void SetUp() override {
-        fs::create_directories(dir / "MacOS");
+        fs::create_directories(dir / "bin");
         fs::create_directories(dir / "Resources");
         std::ofstream(dir / "Resources/Localizable_de.txt")
             << "# German\nLocalize.Esci=Beenden\r\nno equals sign\n\n";
@@ -128,7 +128,7 @@ TEST_P(WholeRun, EndsWithItsStatusAndReportsAtMostOnce) {
     }
     const std::string command = "cd '" + dir.string() + "' && LANGUAGE=" + c.language +
                                 " LC_ALL=" + c.language + " timeout -k 5 20 '" RUNTIME_CHILD "' " +
-                                c.scenario + " \"$PWD/MacOS/MorvalitDL\" >out 2>err";
+                                c.scenario + " \"$PWD/bin/MorvalitDL\" >out 2>err";
     const int wait = std::system(command.c_str());
     const std::string err = Read("err");
     EXPECT_EQ(WIFEXITED(wait) ? WEXITSTATUS(wait) : 128 + WTERMSIG(wait), c.status) << err;

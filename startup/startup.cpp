@@ -1,5 +1,6 @@
-#include "app/startup.h"
+#include "startup/startup.h"
 
+#include "app/app.h"
 #include "framework/exceptions.h"
 #include "framework/runtime.h"
 #include "mainwindow/finestra1.h"

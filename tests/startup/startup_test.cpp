@@ -2,11 +2,11 @@
 // process of its own, the way main() runs it, to see its report and its exit status.
 #include "app/app.h"
 #include "app/menu.h"
-#include "app/startup.h"
 #include "framework/runtime.h"
 #include "framework/testing/driver_runtime.h"
 #include "framework/testing/run_control.h"
 #include "mainwindow/finestra1.h"
+#include "startup/startup.h"
 
 #include <gtest/gtest.h>
 

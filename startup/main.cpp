@@ -1,7 +1,7 @@
 #include "app/menu.h"
-#include "app/startup.h"
 #include "framework/exceptions.h"
 #include "framework/runtime.h"
+#include "startup/startup.h"
 
 #include <cstdio>
 
