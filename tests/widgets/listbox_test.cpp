@@ -1,4 +1,4 @@
-// The list: rows, sorting, headings and the class's own cell painting read back pixel by pixel.
+// The list: rows, sorting, headings and the class-wide cell handler, read back pixel by pixel.
 #include "main_like.h"
 
 #include "framework/testing/driver.h"
@@ -9,7 +9,7 @@ namespace {
 
 using fw::Color;
 using fw::Ref;
-using testlists::kTint;
+using testlists::kMark;
 using testlists::ShadedList;
 using testwindows::MainLike;
 using testwindows::OpenMainLike;
@@ -30,13 +30,9 @@ protected:
         return rows;
     }
 
-    // Every pixel of the row's right half (clear of its text) and the row's full height at its right edge.
-    void ExpectRowColour(int row, Color expected) {
+    Color RightHalfAt(int row) {
         const t::Rect r = t::ListRowRect(*list, row);
-        for (int x = r.x + r.width / 2; x < r.x + r.width; ++x)
-            ASSERT_EQ(t::PixelAt(*list, x, r.y + r.height / 2), expected) << "row " << row << " x " << x;
-        for (int y = r.y; y < r.y + r.height; ++y)
-            ASSERT_EQ(t::PixelAt(*list, r.x + r.width - 1, y), expected) << "row " << row << " y " << y;
+        return t::PixelAt(*list, r.x + r.width * 3 / 4, r.y + r.height / 2);
     }
 
     // The list's own background: below the last row.
@@ -80,55 +76,24 @@ TEST_F(ListboxTest, SortIsAscendingOnTheSortedColumn) {
     EXPECT_EQ(list->SortedColumn(), 0);
 }
 
-TEST_F(ListboxTest, EvenRowsCarryTheTintOddRowsTheListsBackground) {
-    for (const char* r : {"a", "b", "c", "d", "e"})
-        list->AddRow(r);
-    const Color background = Background();
-    ASSERT_NE(background, kTint);
-    for (int row = 0; row < 5; ++row)
-        ExpectRowColour(row, row % 2 == 0 ? kTint : background);
-}
-
-TEST_F(ListboxTest, TheCellHandlerGetsRowColumnAndTheCellsSize) {
-    struct Recording : ShadedList {
-        bool Event_CellBackgroundPaint(fw::Graphics& g, std::int32_t row, std::int32_t column) override {
-            calls.push_back({row, column, g.Width(), g.Height()});
-            kept = Ref<fw::Graphics>(&g);
-            return false;
-        }
-        struct Call {
-            int row, column, width, height;
-        };
-        std::vector<Call> calls;
-        Ref<fw::Graphics> kept;
-    };
-    Ref<Recording> own = w->New<Recording>();
-    own->Constructor();
-    w->AddControl("Recorded", own);
-    fw::SetProperties(*own, fw::PropertyStringWriter()
-                                .Integer("Left", 10)
-                                .Integer("Top", 10)
-                                .Integer("Width", 120)
-                                .Integer("Height", 80)
-                                .Integer("ColumnCount", 2)
-                                .String("ColumnWidths", "50")
-                                .Bytes());
-    own->AddRow("x");
-    own->AddRow("y");
-    t::PixelAt(*own, 1, 1);
-    ASSERT_FALSE(own->calls.empty());
+TEST_F(ListboxTest, TheCellHandlerGetsRowColumnAndTheCellsSizeAndItsContextDiesWithThePaint) {
+    fw::SetProperties(
+        *list, fw::PropertyStringWriter().Integer("ColumnCount", 2).String("ColumnWidths", "50").Bytes());
+    list->AddRow("x");
+    list->AddRow("y");
+    t::PixelAt(*list, 1, 1);
+    const t::Rect row = t::ListRowRect(*list, 0);
     bool sawRow1Column1 = false;
-    for (const auto& c : own->calls) {
+    for (const auto& c : list->calls) {
         EXPECT_TRUE(c.row == 0 || c.row == 1);
-        EXPECT_EQ(c.width, c.column == 0 ? 50 : t::ListRowRect(*own, 0).width - 50);
-        EXPECT_EQ(c.height, t::ListRowRect(*own, 0).height);
+        EXPECT_EQ(c.width, c.column == 0 ? 50 : row.width - 50);
+        EXPECT_EQ(c.height, row.height);
         sawRow1Column1 = sawRow1Column1 || (c.row == 1 && c.column == 1);
     }
     EXPECT_TRUE(sawRow1Column1);
-    // A drawing context kept past its paint draws nowhere.
-    ASSERT_TRUE(own->kept);
-    EXPECT_THROW(own->kept->FillRect(0, 0, 1, 1), fw::NilObjectException);
-    EXPECT_EQ(own->kept->Width(), own->calls.back().width);
+    ASSERT_TRUE(list->kept);
+    EXPECT_THROW(list->kept->FillRect(0, 0, 1, 1), fw::NilObjectException);
+    EXPECT_EQ(list->kept->Width(), list->calls.back().width);
 }
 
 TEST_F(ListboxTest, AFailingCellHandlerLeavesTheListPaintable) {
@@ -149,25 +114,7 @@ TEST_F(ListboxTest, AFailingCellHandlerLeavesTheListPaintable) {
     EXPECT_NO_THROW(t::PixelAt(*own, 1, 1)); // the painter was left in order
 }
 
-TEST_F(ListboxTest, AClickOnAHeadingAsksSortColumnFirst) {
-    list->SetHasHeading(true);
-    for (const char* r : {"b", "c", "a"})
-        list->AddRow(r);
-    ASSERT_TRUE(t::WaitForWindowActive(*w));
-    w->sortAnswer = true; // the handler keeps the order
-    t::ClickHeading(*list, 0);
-    EXPECT_EQ(w->sortColumns, std::vector<int>{0});
-    EXPECT_EQ(Rows(), (std::vector<fw::Text>{"b", "c", "a"}));
-    w->sortAnswer = false;
-    t::ClickHeading(*list, 0);
-    EXPECT_EQ(Rows(), (std::vector<fw::Text>{"a", "b", "c"}));
-    EXPECT_EQ(list->SortedColumn(), 0);
-    t::ClickHeading(*list, 0); // again: the other way
-    EXPECT_EQ(Rows(), (std::vector<fw::Text>{"c", "b", "a"}));
-    EXPECT_EQ(w->sortColumns.size(), 3u);
-}
-
-TEST_F(ListboxTest, HeadingClicksSortTheirColumnStablyBothWays) {
+TEST_F(ListboxTest, HeadingClicksAskSortColumnFirstThenSortTheirColumnStablyBothWays) {
     fw::SetProperties(*list,
                       fw::PropertyStringWriter()
                           .Integer("ColumnCount", 2)
@@ -178,46 +125,47 @@ TEST_F(ListboxTest, HeadingClicksSortTheirColumnStablyBothWays) {
                           .Bytes());
     list->AddRow("9999"); // no office: sorts as an empty text
     ASSERT_TRUE(t::WaitForWindowActive(*w));
-    auto codes = [&] {
-        std::vector<fw::Text> rows;
-        for (int r = 0; r < list->ListCount(); ++r)
-            rows.push_back(list->Cell(r, 0));
-        return rows;
-    };
+    w->sortAnswer = true; // the handler, asked first, keeps the order
     t::ClickHeading(*list, 1);
-    EXPECT_EQ(codes(), (std::vector<fw::Text>{"9999", "1200", "4900", "4995", "0100"}));
+    EXPECT_EQ(Rows(), (std::vector<fw::Text>{"4900", "0100", "4995", "1200", "9999"}));
+    w->sortAnswer = false;
+    t::ClickHeading(*list, 1);
+    EXPECT_EQ(Rows(), (std::vector<fw::Text>{"9999", "1200", "4900", "4995", "0100"}));
     EXPECT_EQ(list->Cell(2, 1), "Napoli");
     t::ClickHeading(*list, 1); // descending; the two Napoli rows keep their order
-    EXPECT_EQ(codes(), (std::vector<fw::Text>{"0100", "4900", "4995", "1200", "9999"}));
+    EXPECT_EQ(Rows(), (std::vector<fw::Text>{"0100", "4900", "4995", "1200", "9999"}));
     EXPECT_EQ(list->SortedColumn(), 1);
     list->SetSortedColumn(0);
     list->Sort(); // the order the user chose last
-    EXPECT_EQ(codes(), (std::vector<fw::Text>{"9999", "4995", "4900", "1200", "0100"}));
+    EXPECT_EQ(Rows(), (std::vector<fw::Text>{"9999", "4995", "4900", "1200", "0100"}));
+    EXPECT_EQ(w->sortColumns, (std::vector<int>{1, 1, 1}));
 }
 
-TEST_F(ListboxTest, ASelectedRowStaysSelectedWhereSortingMovesIt) {
+// What the handler fills covers its row's whole width and height and follows the row, not the item, when
+// sorting moves the items; a selected row shows the selection instead.
+TEST_F(ListboxTest, TheHandlersFillCoversItsRowAndSelectionFollowsTheItemWhenSorted) {
     for (const char* r : {"c", "a", "b"})
         list->AddRow(r);
+    list->marked = 0;
     ASSERT_TRUE(t::WaitForWindowActive(*w));
-    auto middleOfRightHalf = [&](int row) {
-        const t::Rect r = t::ListRowRect(*list, row);
-        return t::PixelAt(*list, r.x + r.width * 3 / 4, r.y + r.height / 2);
-    };
     const t::Rect first = t::ListRowRect(*list, 0);
     t::Click(*list, first.x + first.width * 3 / 4, first.y + first.height / 2);
-    const Color selected = middleOfRightHalf(0);
+    const Color selected = RightHalfAt(0);
     const Color background = Background();
-    ASSERT_NE(selected, kTint);
+    ASSERT_NE(selected, kMark);
     ASSERT_NE(selected, background);
     list->SetSortedColumn(0);
     list->Sort();
     ASSERT_EQ(list->Cell(2, 0), "c");
-    EXPECT_EQ(middleOfRightHalf(2), selected);
-    EXPECT_EQ(middleOfRightHalf(0), kTint);
-    EXPECT_EQ(middleOfRightHalf(1), background);
+    EXPECT_EQ(RightHalfAt(2), selected);
+    EXPECT_EQ(RightHalfAt(1), background);
     list->DeleteAllRows(); // the selection goes with the rows
     list->AddRow("d");
-    EXPECT_EQ(middleOfRightHalf(0), kTint);
+    const t::Rect r = t::ListRowRect(*list, 0);
+    for (int x = r.x + r.width / 2; x < r.x + r.width; ++x)
+        ASSERT_EQ(t::PixelAt(*list, x, r.y + r.height / 2), kMark) << "x " << x;
+    for (int y = r.y; y < r.y + r.height; ++y)
+        ASSERT_EQ(t::PixelAt(*list, r.x + r.width - 1, y), kMark) << "y " << y;
 }
 
 TEST_F(ListboxTest, AListHeldPastItsWindowHasNoRowsAndGoesQuietly) {
