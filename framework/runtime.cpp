@@ -192,7 +192,7 @@ void UnhandledException(const std::exception& e) {
     const std::string kind = KindOf(e);
     std::fprintf(stderr, "Unhandled %s: %s\n", kind.c_str(), e.what());
     std::fflush(stderr);
-    if (State().dialogsSuppressed || !UserSeesDialogs())
+    if (!UserSeesDialogs())
         return;
     QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
                     QStringLiteral("Il programma ha incontrato un errore che non è in grado di gestire."),

@@ -40,7 +40,6 @@ struct RunState {
     std::exception_ptr pending;
     // UnhandledException reported something: the exit status is not 0.
     bool reported = false;
-    bool dialogsSuppressed = false;
 
     // Objects of the run.
     Ref<Application> appObject;

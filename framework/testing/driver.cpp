@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
@@ -53,16 +52,12 @@ Qt::Key ToQtKey(Key key) {
         return Qt::Key_Escape;
     case Key::Tab:
         return Qt::Key_Tab;
-    case Key::Backtab:
-        return Qt::Key_Backtab;
     case Key::Backspace:
         return Qt::Key_Backspace;
     case Key::Delete:
         return Qt::Key_Delete;
     case Key::Left:
         return Qt::Key_Left;
-    case Key::Right:
-        return Qt::Key_Right;
     case Key::Home:
         return Qt::Key_Home;
     case Key::End:
@@ -79,10 +74,6 @@ Qt::KeyboardModifiers ToQtModifiers(unsigned m) {
         q |= Qt::ShiftModifier;
     if (m & Control)
         q |= Qt::ControlModifier;
-    if (m & Alt)
-        q |= Qt::AltModifier;
-    if (m & Meta)
-        q |= Qt::MetaModifier;
     return q;
 }
 
@@ -237,7 +228,6 @@ WindowFacts Inspect(Window& window) {
     QWidget& top = TopOf(window);
     WindowFacts f;
     f.shown = top.isVisible();
-    f.active = top.isActiveWindow();
     if (QWindow* handle = top.windowHandle()) // the title as the window system gets it
         f.title = detail::FromQString(handle->title());
     if (QWidget* content = peer.Content()) {
@@ -246,10 +236,7 @@ WindowFacts Inspect(Window& window) {
             l->activate();
         f.contentWidth = content->width();
         f.contentHeight = content->height();
-        f.contentTop = content->y();
         f.minContentWidth = content->minimumWidth();
-        f.minContentHeight = content->minimumHeight();
-        f.maxContentWidth = content->maximumWidth();
         f.maxContentHeight = content->maximumHeight();
     }
     f.fixedSize = top.minimumSize() == top.maximumSize();
@@ -258,10 +245,6 @@ WindowFacts Inspect(Window& window) {
     f.closeButton = flags.testFlag(Qt::WindowCloseButtonHint);
     f.minimizeButton = flags.testFlag(Qt::WindowMinimizeButtonHint);
     f.maximizeButton = flags.testFlag(Qt::WindowMaximizeButtonHint);
-    if (QMenuBar* mb = peer.MenuBarWidget()) {
-        f.menuBarShown = mb->isVisibleTo(&top);
-        f.menuBarMenus = static_cast<int>(mb->actions().size());
-    }
     return f;
 }
 
@@ -284,13 +267,11 @@ ControlFacts Inspect(RectControl& control) {
     }
     f.toolTip = detail::FromQString(w.toolTip());
     const QFont font = w.font();
-    f.fontFamily = detail::FromQString(font.family());
     f.fontPixelSize = font.pixelSize();
     f.defaultFont = font == QApplication::font(&w);
     f.bold = font.bold();
     f.italic = font.italic();
     f.underline = font.underline();
-    f.takesTabFocus = (w.focusPolicy() & Qt::TabFocus) != 0;
     auto alignmentOf = [](Qt::Alignment a) { return a & Qt::AlignHCenter ? 1 : a & Qt::AlignRight ? 2 : 0; };
     if (auto* label = qobject_cast<QLabel*>(&w)) {
         f.text = detail::FromQString(label->text());

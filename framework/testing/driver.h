@@ -13,9 +13,9 @@
 namespace fw::testing {
 
 // V stands for itself, for shortcuts such as Ctrl+V.
-enum class Key { Return, Enter, Escape, Tab, Backtab, Backspace, Delete, Left, Right, Home, End, V };
+enum class Key { Return, Enter, Escape, Tab, Backspace, Delete, Left, Home, End, V };
 
-enum Modifier : unsigned { NoModifier = 0, Shift = 1, Control = 2, Alt = 4, Meta = 8 };
+enum Modifier : unsigned { NoModifier = 0, Shift = 1, Control = 2 };
 
 // Focuses the control and types text (UTF-8) into it, one key press per character; characters that the
 // keyboard has no key for arrive as key events carrying the character.
@@ -63,22 +63,16 @@ void ClosePopups();
 // What a window's widgets show.
 struct WindowFacts {
     bool shown = false;
-    bool active = false;
     std::string title;
     int contentWidth = 0;
     int contentHeight = 0;
-    int contentTop = 0; // below the menu bar
     bool fixedSize = false;
     int minContentWidth = 0;
-    int minContentHeight = 0;
-    int maxContentWidth = 0;
     int maxContentHeight = 0;
     bool dialog = false;
     bool closeButton = false;
     bool minimizeButton = false;
     bool maximizeButton = false;
-    bool menuBarShown = false;
-    int menuBarMenus = 0;
     friend bool operator==(const WindowFacts&, const WindowFacts&) = default;
 };
 WindowFacts Inspect(Window& window);
@@ -93,14 +87,12 @@ struct ControlFacts {
     std::string text;         // label, field, button caption or frame title as shown
     int textWidth = 0;        // pixels the text takes in the widget's font
     std::string toolTip;
-    std::string fontFamily;
     int fontPixelSize = 0;    // -1 when the font's size is in points
     bool defaultFont = false; // the platform's font for the widget's class
     bool bold = false;
     bool italic = false;
     bool underline = false;
     int alignment = 0; // 0 left, 1 centre, 2 right
-    bool takesTabFocus = false;
     bool readOnly = false;
     bool password = false;
     bool frame = false;

@@ -29,10 +29,6 @@ void ResetRunState() {
     s.creationThrow = nullptr;
 }
 
-void SuppressErrorDialogs(bool suppress) {
-    State().dialogsSuppressed = suppress;
-}
-
 bool FailureReported() {
     return State().reported;
 }

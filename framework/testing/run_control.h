@@ -14,8 +14,6 @@ void ThrowOnObjectCreation(void (*raise)());
 // Forgets a pending quit, its code, a reported failure, the application object and pending creation failures,
 // so that one test process can run the loop many times.
 void ResetRunState();
-// Keeps UnhandledException from showing its message box on a display (it never shows one offscreen).
-void SuppressErrorDialogs(bool suppress);
 // Whether UnhandledException reported something since the last ResetRunState.
 bool FailureReported();
 // Makes ApplicationExecutable answer path (empty: the real executable again).

@@ -35,7 +35,6 @@ struct Slice {
 };
 
 inline const std::vector<Slice> kMid = {{"12345678", 1, 1, "1"},
-                                        {"12345678", 8, 1, "8"},
                                         {"12345678", 3, 4, "3456"},
                                         {"12345678", 9, 1, ""},
                                         {"12345678", 7, 5, "78"},
@@ -65,13 +64,11 @@ struct Ends {
 };
 
 inline const std::vector<Ends> kEnds = {{kLeft, "49123456", 2, "49"},
-                                        {kLeft, "4", 2, "4"},
                                         {kLeft, "", 2, ""},
                                         {kLeft, "49", 0, ""},
                                         {kLeft, "49", -1, ""},
                                         {kLeft, kMixed, 2, "a\xC3\xA8"},
                                         {kRight, "16", 1, "6"},
-                                        {kRight, "", 1, ""},
                                         {kRight, "16", 5, "16"},
                                         {kRight, "16", 0, ""},
                                         {kRight, "16", kMin, ""},
@@ -92,7 +89,6 @@ struct ValCase {
 // Numbers in ASCII only (Arabic-Indic and full-width 3 are not), without one 0, out of range infinity or 0.
 inline const std::vector<ValCase> kVal = {{"0", 0},
                                           {"7", 7},
-                                          {"9", 9},
                                           {"-12.5e1", -125},
                                           {"  42abc", 42},
                                           {"\t+3", 3},
@@ -115,7 +111,6 @@ inline const std::vector<ValCase> kVal = {{"0", 0},
                                           {"- 1", 0},
                                           {"0x10", 0},
                                           {"inf", 0},
-                                          {"nan", 0},
                                           {"\xC3\xA8", 0},
                                           {"\xD9\xA3", 0},
                                           {"\xEF\xBC\x93", 0},

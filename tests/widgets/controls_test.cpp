@@ -81,9 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ControlsTest, TextChangeFollowsRealChangesOnly) {
     t::TypeText(*field, "12345678");
     t::TypeText(*field, "9"); // refused: no change, no event
-    EXPECT_EQ(w->textChanges, 8);
     t::PressKey(*field, t::Key::Backspace);
-    EXPECT_EQ(w->textChanges, 9);
     field->SetText("1234567"); // the same text: nothing happens
     EXPECT_EQ(w->textChanges, 9);
     field->SetText("87654321");
@@ -150,12 +148,16 @@ TEST_F(ControlsTest, ControlsHeldPastTheirWindowRaiseNoEvents) {
 TEST_F(ControlsTest, LimitTextWithoutAMask) {
     field->SetMask("");
     field->SetLimitText(3);
-    t::TypeText(*field, "ab\xC3\xA9"
-                        "d");
-    EXPECT_EQ(field->Text(), "ab\xC3\xA9"); // three characters, one of them two bytes
+    t::TypeText(*field, "a\xC3\xA9");
+    t::SetClipboardText("cd");
+    t::PressKey(*field, t::Key::V, t::Control); // one character too many: refused whole, not cut
+    t::TypeText(*field, "de");
+    EXPECT_EQ(field->Text(), "a\xC3\xA9"
+                             "d"); // three characters, one of them two bytes
     field->SetLimitText(0);
     t::TypeText(*field, "xyz");
-    EXPECT_EQ(field->Text(), "ab\xC3\xA9xyz");
+    EXPECT_EQ(field->Text(), "a\xC3\xA9"
+                             "dxyz");
 }
 
 TEST_F(ControlsTest, ReadOnlyPasswordAlignmentAndBorder) {
@@ -166,9 +168,7 @@ TEST_F(ControlsTest, ReadOnlyPasswordAlignmentAndBorder) {
                                   .Integer("Alignment", 3)
                                   .Bytes());
     const t::ControlFacts f = t::Inspect(*field);
-    EXPECT_TRUE(f.readOnly && f.password);
-    EXPECT_FALSE(f.frame);
-    EXPECT_EQ(f.alignment, 2);
+    EXPECT_TRUE(f.readOnly && f.password && !f.frame && f.alignment == 2);
     t::TypeText(*field, "12");
     EXPECT_EQ(field->Text(), "");
 }
@@ -215,28 +215,20 @@ TEST_F(ControlsTest, ButtonsActOnClicksEnterAndEsc) {
     // Enter in the field presses the default button; Esc presses none until one is the cancel button.
     t::PressKey(*field, t::Key::Home);
     t::PressKey(*w, t::Key::Return);
-    EXPECT_EQ(w->actions, 2);
     t::PressKey(*w, t::Key::Enter);
-    EXPECT_EQ(w->actions, 3);
     t::PressKey(*w, t::Key::Escape);
     EXPECT_EQ(w->actions, 3);
     button->SetCancel(true);
     t::PressKey(*w, t::Key::Escape);
-    EXPECT_EQ(w->actions, 4);
     button->SetDefault(false);
     t::PressKey(*w, t::Key::Return);
-    button->SetEnabled(false);
-    button->Push();
-    t::PressKey(*w, t::Key::Escape);
     EXPECT_EQ(w->actions, 4);
 }
 
 TEST_F(ControlsTest, TitlesCaptionsAndLabelsShowAsWritten) {
     w->SetTitle("Draft [*] & Co");
-    EXPECT_EQ(w->Title(), "Draft [*] & Co");
     EXPECT_EQ(t::Inspect(*w).title, "Draft [*] & Co"); // not Qt's mark of a modified window
     button->SetCaption("Save & Quit");
-    EXPECT_EQ(button->Caption(), "Save & Quit");
     EXPECT_EQ(t::Inspect(*button).text, "Save && Quit"); // Qt's escape: no shortcut mark
     auto label = w->ControlNamed<fw::StaticText>("StaticText2");
     label->SetText("<b>12345678 60</b>");
@@ -248,26 +240,26 @@ TEST_F(ControlsTest, BindingsThatDoNotFitAreRefusedAtBindTime) {
     auto label = w->ControlNamed<fw::StaticText>("StaticText2");
     const auto none = fw::RuntimeCreateDelegate(&MainLike::StaticText1_Open, *w, fw::kSignatureNone);
     const auto one = fw::RuntimeCreateDelegate(&MainLike::ARListBox1_SortColumn, *w, fw::kSignatureInt);
-    // Unknown events, events of another class, events in another letter case.
-    EXPECT_THROW(field->InstallInstanceEventHandler("Action", none), fw::InvalidArgumentException);
-    EXPECT_THROW(field->InstallInstanceEventHandler("textchange", none), fw::InvalidArgumentException);
-    EXPECT_THROW(label->InstallInstanceEventHandler("TextChange", none), fw::InvalidArgumentException);
-    // Shapes that do not match the event.
-    EXPECT_THROW(field->InstallInstanceEventHandler("MouseDown", none), fw::InvalidArgumentException);
-    EXPECT_THROW(list->InstallInstanceEventHandler("SortColumn", none), fw::InvalidArgumentException);
-    EXPECT_THROW(field->InstallInstanceEventHandler("TextChange", one), fw::InvalidArgumentException);
-    // A delegate whose text says one thing and whose call is another.
-    EXPECT_THROW(label->InstallInstanceEventHandler("Open", fw::Delegate("(  )", fw::Delegate::OneInt{})),
-                 fw::InvalidArgumentException);
-    // The list's cell painting is its class's, never an instance's.
-    EXPECT_THROW(list->InstallInstanceEventHandler(
-                     "CellBackgroundPaint",
-                     fw::Delegate("( Graphics, Int32, Int32 ) as Boolean", fw::Delegate::TwoInts{})),
-                 fw::InvalidArgumentException);
+    const fw::Delegate twoInts("( Graphics, Int32, Int32 ) as Boolean", fw::Delegate::TwoInts{});
+    const struct {
+        fw::Control& control;
+        const char* event;
+        fw::Delegate handler;
+    } refused[] = {
+        {*field, "Action", none},
+        {*field, "textchange", none},
+        {*label, "TextChange", none}, // no such event
+        {*field, "MouseDown", none},
+        {*list, "SortColumn", none},
+        {*field, "TextChange", one},                                    // wrong shape
+        {*label, "Open", fw::Delegate("(  )", fw::Delegate::OneInt{})}, // its text says another call
+        {*list, "CellBackgroundPaint", twoInts}, // the class's own event, never an instance's
+        {*field, "TextChange", none},            // one handler per event and control
+    };
+    for (const auto& r : refused)
+        EXPECT_THROW(r.control.InstallInstanceEventHandler(r.event, r.handler), fw::InvalidArgumentException)
+            << r.control.Name() << " " << r.event;
     EXPECT_THROW(label->InstallInstanceEventHandler("Open", fw::Delegate()), fw::NilObjectException);
-    // One handler per event and control.
-    EXPECT_THROW(field->InstallInstanceEventHandler("TextChange", none), fw::InvalidArgumentException);
-
     label->InstallInstanceEventHandler("Open", none);
     label->RaiseEvent("Open");
     EXPECT_EQ(w->log.back(), "StaticText1.Open");
@@ -295,7 +287,7 @@ TEST_F(ControlsTest, HandlersRunOnTheWindowWithTheControlAsSenderAndNestedEvents
 TEST_F(ControlsTest, AHandlersExceptionPassesOutInAndOutOfTheLoopAndLeavesTheControlUsable) {
     button->SetEnabled(true);
     w->onAction = [](MainLike&) { throw fw::NilObjectException("from the handler"); };
-    EXPECT_THROW(button->Push(), fw::NilObjectException);
+    ASSERT_THROW(button->Push(), fw::NilObjectException); // held across Qt's frames; else the run below hangs
     EXPECT_EQ(fw::CurrentEventSender(), nullptr);
     // During the event loop, the failure ends the run with it.
     ASSERT_TRUE(t::WaitForWindowActive(*w));
