@@ -42,7 +42,7 @@ QMenu& MenuItemPeer::Menu() {
         RequireApplication("showing menu " + owner_.Describe());
         menu_ = std::make_unique<QMenu>();
         menu_->setTitle(EscapeMnemonics(text));
-        QObject::connect(menu_.get(), &QMenu::aboutToShow, [] { RefreshEditItems(); });
+        QObject::connect(menu_.get(), &QMenu::aboutToShow, [] { FromQt([] { RefreshEditItems(); }); });
         for (std::int32_t i = 0; i < owner_.Count(); ++i) {
             MenuItemPeer& child = owner_.Item(i)->Peer();
             if (child.owner_.Count() > 0)
@@ -101,7 +101,7 @@ QKeySequence ShortcutFromText(std::string_view text) {
         return InvalidArgumentException("keyboard shortcut \"" + std::string(text) +
                                         "\" is not of the form [Cmd+][Shift+][Option+]Key");
     };
-    const QStringList parts = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).split(u'+');
+    const QStringList parts = ToQString(fw::Text(text)).split(u'+');
     QStringList portable;
     for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
         const QString part = parts[i].trimmed();

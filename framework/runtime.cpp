@@ -5,6 +5,8 @@
 #include "framework/qt/window_peer.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <xcb/xcb.h>
 
@@ -51,18 +53,28 @@ bool UserSeesDialogs() {
     return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }
 
+// Whether this Qt can open a Wayland display: its platform plug-in is a separate package.
+bool HasWaylandPlatform() {
+    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    return !platforms.entryList({QStringLiteral("libqwayland*")}, QDir::Files).isEmpty();
+}
+
 // Qt's X11 platform ends the process with an abort when it cannot open its display, so the display is tried
-// first and a failure refused with a word. Other platforms (offscreen in the tests, Wayland) are Qt's to
-// open.
+// first and a failure refused with a word. Other platforms (offscreen in the tests, an installed Wayland) are
+// Qt's to open.
 void RequireDisplay() {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (!platform.isEmpty() && !platform.startsWith("xcb"))
         return;
     const QByteArray display = qgetenv("DISPLAY");
     if (display.isEmpty()) {
-        if (platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+        if (wayland.isEmpty())
+            throw RuntimeException("no display: neither DISPLAY nor WAYLAND_DISPLAY is set");
+        if (platform.isEmpty() && HasWaylandPlatform())
             return;
-        throw RuntimeException("no display: neither DISPLAY nor WAYLAND_DISPLAY is set");
+        throw RuntimeException("no display: DISPLAY is not set, and the Wayland display \"" +
+                               wayland.toStdString() + "\" cannot be used here");
     }
     xcb_connection_t* connection = xcb_connect(display.constData(), nullptr);
     const bool opened = xcb_connection_has_error(connection) == 0;

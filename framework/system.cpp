@@ -148,9 +148,10 @@ void LoadTranslationsAtStart() {
     }
     for (const QString& language : languages) {
         Ref<FolderItem> file = resources->Child("Localizable_" + language.toStdString() + ".txt");
-        // A name that is there but leads nowhere (a broken or looping link) is warned about, not passed over.
+        // A name that is there but is no readable regular file (a folder, a broken or looping link) is warned
+        // about, not passed over.
         std::error_code ec;
-        if (file && fs::exists(fs::symlink_status(file->NativePath(), ec)) && !file->Directory()) {
+        if (file && fs::exists(fs::symlink_status(file->NativePath(), ec))) {
             LoadTranslationFile(file->NativePath());
             return;
         }

@@ -1,6 +1,7 @@
 #include "framework/qt/edit_commands.h"
 
 #include "framework/edit_field.h"
+#include "framework/qt/bridge.h"
 #include "framework/qt/control_peer.h"
 #include "framework/qt/menu_peer.h"
 #include "framework/qt/run_state.h"
@@ -35,7 +36,8 @@ class EditWatcher : public QObject {
 public:
     explicit EditWatcher(QApplication& app) : QObject(&app) {
         connect(&app, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { Follow(now); });
-        connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [] { RefreshEditItems(); });
+        connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+                [] { FromQt([] { RefreshEditItems(); }); });
     }
 
     void Follow(QWidget* now) {
@@ -43,10 +45,10 @@ public:
             disconnect(c);
         fieldConnections_.clear();
         if (auto* field = qobject_cast<QLineEdit*>(now)) {
+            fieldConnections_.push_back(connect(field, &QLineEdit::selectionChanged, this,
+                                                [] { FromQt([] { RefreshEditItems(); }); }));
             fieldConnections_.push_back(
-                connect(field, &QLineEdit::selectionChanged, this, [] { RefreshEditItems(); }));
-            fieldConnections_.push_back(
-                connect(field, &QLineEdit::textChanged, this, [] { RefreshEditItems(); }));
+                connect(field, &QLineEdit::textChanged, this, [] { FromQt([] { RefreshEditItems(); }); }));
         }
         RefreshEditItems();
     }

@@ -73,10 +73,10 @@ struct RunState {
     std::exception_ptr held;
 };
 
-// The one state of the run. Never destroyed: windows must go while the GUI still runs
-// (RuntimeReleaseModules), an application object still registered at exit must not be released while Qt is
-// being torn down, and menu items held by other statics untrack their peers after any static of the layer
-// would be gone.
+// The one state of the run, made on first use. RuntimeInit starts the run in it, RuntimeReleaseModules closes
+// its windows (while the GUI still runs) and RuntimeExit lets the application and system objects go. The
+// state itself is never destroyed: menu items held by the program's own statics untrack their peers here
+// after every static of the layer would be gone.
 RunState& State();
 
 // Reads the translations for the user's language into the run state (at the runtime's first start).
