@@ -14,22 +14,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
 
 // The picture's green band (bottom left) as the well shows it; JPEG leaves the colour a little off.
 bool ShowsTheGreenBand(Info& about) {
@@ -71,43 +60,31 @@ protected:
     }
 
     fs::path PictureFile() const { return bundle_ / "Resources" / "Info Morvalit.jpg"; }
-    void InstallPicture(const std::string& bytes) {
-        fs::create_directories(PictureFile().parent_path());
-        WriteFile(PictureFile(), bytes);
-    }
-    static std::string ThePicture() { return ReadFile(MORVALIT_PICTURE_FILE); }
 
     // File > About, as the user chooses it; the about window it leaves open.
     static fw::Ref<Info> ChooseAbout() {
         implicit::Menu()->Lookup("ArchivioInfosuMorvalit")->Choose();
         return fw::RefCast<Info>(fw::GetImplicitWindow("Info.Info"));
     }
-    static fw::Text ExpectedVersionLine() { return "Versione " + implicit::App()->ShortVersion(); }
 
     fs::path bundle_;
 
     void PictureStory() {
-        // No Resources folder, then files that give no picture: an empty well each time.
-        const struct {
-            const char* what;
-            std::string bytes;
-        } tries[] = {{"no Resources folder", ""},
-                     {"zero bytes", ""},
-                     {"truncated", ThePicture().substr(0, 12)},
-                     {"not a picture", "Matricola Azienda 12345678\n"}};
-        for (const auto& [what, bytes] : tries) {
-            SCOPED_TRACE(what);
-            if (what != tries[0].what)
-                InstallPicture(bytes);
+        // No Resources folder, then an empty file and a cut-short picture: an empty well each time.
+        for (const int size : {-1, 0, 12}) {
+            SCOPED_TRACE(size);
+            if (size >= 0) {
+                fs::create_directories(PictureFile().parent_path());
+                fs::copy_file(MORVALIT_PICTURE_FILE, PictureFile(), fs::copy_options::overwrite_existing);
+                fs::resize_file(PictureFile(), size);
+            }
             fw::Ref<Info> about = ChooseAbout();
             ASSERT_TRUE(about);
-            EXPECT_TRUE(about->IsOpen());
             EXPECT_TRUE(about->ImageWell1()->Image().IsNil());
             EXPECT_FALSE(ShowsTheGreenBand(*about));
-            EXPECT_TRUE(InfoMorvalit().IsNil());
             about->Close();
         }
-        InstallPicture(ThePicture());
+        fs::copy_file(MORVALIT_PICTURE_FILE, PictureFile(), fs::copy_options::overwrite_existing);
         fw::Ref<Info> first = ChooseAbout();
         ASSERT_TRUE(first);
         fw::Ref<fw::Picture> shown = first->ImageWell1()->Image();
@@ -118,11 +95,10 @@ protected:
         first->Close();
 
         // A different (2 x 3) picture now lies on disk, in a format Qt reads whatever the file is called.
-        WriteFile(PictureFile(), std::string("P6\n2 3\n255\n") + std::string(2 * 3 * 3, '\x7f'));
+        std::ofstream(PictureFile(), std::ios::binary) << "P6\n2 3\n255\n" << std::string(2 * 3 * 3, '\x7f');
         fw::Ref<Info> second = ChooseAbout();
         ASSERT_TRUE(second);
         EXPECT_NE(second.Get(), first.Get());
-        EXPECT_EQ(second->StaticText1()->Text(), ExpectedVersionLine());
         EXPECT_EQ(second->ImageWell1()->Image().Get(), shown.Get()) << "the picture was read again";
         EXPECT_TRUE(ShowsTheGreenBand(*second));
     }
@@ -152,7 +128,7 @@ TEST_F(AboutWindow, ChosenTwiceItIsOneWindowAndOkClosesOnlyItByClickOrByReturn) 
         ASSERT_TRUE(about);
         EXPECT_EQ(ChooseAbout().Get(), about.Get());
         EXPECT_EQ(fw::OpenWindows().size(), 2u);
-        EXPECT_EQ(about->StaticText1()->Text(), ExpectedVersionLine());
+        EXPECT_EQ(about->StaticText1()->Text(), "Versione " + implicit::App()->ShortVersion());
         ASSERT_TRUE(fw::testing::WaitForWindowActive(*about));
         if (byReturn)
             fw::testing::PressKey(*about, fw::testing::Key::Return);

@@ -26,43 +26,31 @@ button_x=150 button_y=$((134 + top))
 list_geometry="206x158+47+$((313 + top))"
 label_geometry="197x38+54+$((199 + top))"
 
-# One line per pixel row of an area of the window, classified: T tinted (the tint covers a third of the row
-# or more), P plain (no tint at all), X neither (a border); then 1 when the row holds dark (text) pixels.
-shot_rows() {
+# The pixel rows of an area of the window, top down, in bands: T tinted (the tint covers a third of the row or
+# more), P plain (no tint at all), each followed by 1 when it holds dark (text) pixels; border rows are left
+# out. "T1 P1 T1 P1 P0" means tinted with text, plain with text ...
+bands() {
     timeout 10 import -window "$win" "$work/shot.png" 2>/dev/null || return 1
     convert "$work/shot.png" -crop "$1" +repage txt:- | awk '
-        NR == 1 { next }
-        {
-            split($1, xy, /[,:]/); x = xy[1] + 0; y = xy[2] + 0
-            if (x + 1 > w) w = x + 1
-            if (y + 1 > h) h = y + 1
-            hex = toupper(substr($3, 2, 6))
-            if (hex == "EDF3FE") tint[y]++
-            r = substr(hex, 1, 2); g = substr(hex, 3, 2); b = substr(hex, 5, 2)
-            if (r < "80" && g < "80" && b < "80") dark[y] = 1
+        NR > 1 {
+            split($1, xy, /[,:]/); y = xy[2] + 0; h = y + 1
+            if (xy[1] + 1 > w) w = xy[1] + 1
+            hex = toupper(substr($3, 2, 6)); tint[y] += hex == "EDF3FE"
+            if (substr(hex, 1, 2) < "80" && substr(hex, 3, 2) < "80" && substr(hex, 5, 2) < "80") dark[y] = 1
         }
         END {
             for (y = 0; y < h; y++) {
-                k = tint[y] * 3 >= w ? "T" : (tint[y] + 0 == 0 ? "P" : "X")
-                print k, (dark[y] ? 1 : 0)
+                k = tint[y] * 3 >= w ? "T" : (tint[y] ? "X" : "P")
+                if (k == "X") continue
+                if (k != kind) { out = out " " kind text; kind = k; text = 0 }
+                if (dark[y]) text = 1
             }
+            print substr(out " " kind text, 3)
         }'
 }
-
-# Bands of rows from the first tinted row down: "T1 P1 T1 P1 P0" means tinted with text, plain with text ...
-bands() {
-    shot_rows "$list_geometry" | awk '
-        $1 == "X" { next }
-        !started && $1 != "T" { next }
-        { started = 1 }
-        $1 != kind { if (kind != "") out = out " " kind text; kind = $1; text = 0 }
-        $2 == 1 { text = 1 }
-        END { if (kind != "") out = out " " kind text; print substr(out, 2) }'
-}
-
-text_in() { shot_rows "$1" | awk '$2 == 1 { n++ } END { exit n > 0 ? 0 : 1 }'; }
-
-rows() { bands | tr ' ' '\n' | grep -c '1$'; }
+list_bands() { bands "$list_geometry" | sed 's/^[^T]*//'; } # from the first tinted row down
+text_in() { bands "$1" | grep -q 1; }
+rows() { list_bands | tr ' ' '\n' | grep -c '1$'; }
 rows_are_not() { [ "$(rows)" -ne "$1" ]; }
 
 # --- 1. Seven digits: the button does nothing yet. The Edit menu popped up by a later right click shows
@@ -78,7 +66,7 @@ xdotool key Escape
 wait_for "the pop-up to close" no_popup
 echo "ok: a right click in the field pops up one menu; Escape closes it"
 text_in "$label_geometry" && fail "a click on the button with seven digits showed a result"
-[ -z "$(bands)" ] || fail "a click on the button with seven digits filled the list: $(bands)"
+[ -z "$(list_bands)" ] || fail "a click on the button with seven digits filled the list: $(list_bands)"
 echo "ok: with seven digits the button does nothing"
 
 # --- 2. A left click in the field, the eighth digit, then the button. A menu popped up by the left click
@@ -88,7 +76,7 @@ xdotool key End
 xdotool type --delay 30 0
 xdotool mousemove --window "$win" $button_x $button_y click 1
 wait_for "four office rows in the list" rows_are_not 0
-got=$(bands)
+got=$(list_bands)
 [ "$(rows)" -eq 4 ] || fail "22000000 lists $(rows) offices, not 4: bands '$got'"
 no_popup || fail "a left click in the field popped up a menu"
 text_in "$label_geometry" || fail "no result text shown"

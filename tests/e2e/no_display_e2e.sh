@@ -16,11 +16,10 @@ while [ -e /tmp/.X11-unix/X$unused ] || [ -e /tmp/.X$unused-lock ]; do unused=$(
 failed=0
 # expect <words the line must hold> <env arguments...>
 expect() {
-    local words=$1
+    local words=$1 status=0 lines
     shift
     env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "$@" \
-        timeout -s KILL 30 "$program" >/dev/null 2>"$errors"
-    local status=$? lines
+        timeout -s KILL 30 "$program" >/dev/null 2>"$errors" || status=$?
     lines=$(wc -l <"$errors")
     if [ $status -eq 1 ] && [ "$lines" -eq 1 ] && grep -qF -- "$words" "$errors"; then
         echo "ok: $* ends with status 1 and says: $(cat "$errors")"

@@ -25,18 +25,14 @@ trap 'exit 130' INT TERM
 
 fail() {
     echo "FAIL: $*"
-    if [ -s "$work/app.log" ]; then
-        echo "--- program output"
-        cat "$work/app.log"
-    fi
+    [ ! -s "$work/app.log" ] || { echo "--- program output"; cat "$work/app.log"; }
     exit 1
 }
 
 # Polls a command until it succeeds, for at most wait_s seconds; gives up at once if the program ends.
 wait_for() {
-    local what=$1
+    local what=$1 deadline=$((SECONDS + wait_s))
     shift
-    local deadline=$((SECONDS + wait_s))
     until "$@" >/dev/null 2>&1; do
         [ -z "$app_pid" ] || kill -0 "$app_pid" 2>/dev/null || fail "the program ended while waiting for $what"
         [ $SECONDS -lt $deadline ] || fail "timed out waiting for $what"

@@ -23,9 +23,7 @@ int main(int argc, char** argv) {
             return static_cast<char>(std::clamp<std::int64_t>(n, -128, 127));
         };
         const std::filesystem::path file = folder / ("table-" + std::to_string(++written));
-        std::ofstream out(file, std::ios::binary);
-        out << byte(start) << byte(count) << text;
-        if (!out.flush()) {
+        if (!(std::ofstream(file, std::ios::binary) << byte(start) << byte(count) << text << std::flush)) {
             std::fprintf(stderr, "text_seeds: cannot write %s\n", file.c_str());
             ok = false;
         }

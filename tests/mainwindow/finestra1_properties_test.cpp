@@ -19,39 +19,31 @@
 
 namespace {
 
-struct StringCase {
-    const char* object;
-    std::string_view (*bytes)();
-    const fw::ClassInfo& (*cls)();
-};
-
-const StringCase kStrings[] = {
-    {"Finestra1", finestra1_properties::Window, fw::Window::Class},
-    {"StaticText1", finestra1_properties::StaticText1, fw::StaticText::Class},
-    {"EditField1", finestra1_properties::EditField1, fw::EditField::Class},
-    {"PushButton1", finestra1_properties::PushButton1, fw::PushButton::Class},
-    {"GroupBox1", finestra1_properties::GroupBox1, fw::GroupBox::Class},
-    {"StaticText2", finestra1_properties::StaticText2, fw::StaticText::Class},
-    {"GroupBox2", finestra1_properties::GroupBox2, fw::GroupBox::Class},
-    {"ARListBox1", finestra1_properties::ARListBox1, ARListBox::Class},
-};
-
-class PropertyStringTest : public ::testing::TestWithParam<StringCase> {};
+namespace p = finestra1_properties;
 
 // A control's string also names its control and puts it outside any control array.
-TEST_P(PropertyStringTest, ReadsWholeAgainstItsClassAndNamesItsControl) {
-    const StringCase& c = GetParam();
-    const auto entries = fw::ReadPropertyString(c.cls(), c.bytes(), c.object);
-    if (std::string_view(c.object) == "Finestra1")
-        return;
-    ASSERT_GE(entries.size(), 2u);
-    ASSERT_EQ(entries[0].name, "Name");
-    EXPECT_EQ(std::get<fw::Text>(entries[0].value), c.object);
-    ASSERT_EQ(entries[1].name, "Index");
-    EXPECT_EQ(std::get<std::int32_t>(entries[1].value), std::numeric_limits<std::int32_t>::min());
+TEST(Finestra1Properties, EachStringReadsWholeAgainstItsClassAndNamesItsControl) {
+    const struct {
+        const char* object;
+        std::string_view bytes;
+        const fw::ClassInfo& cls;
+    } strings[] = {{"StaticText1", p::StaticText1(), fw::StaticText::Class()},
+                   {"EditField1", p::EditField1(), fw::EditField::Class()},
+                   {"PushButton1", p::PushButton1(), fw::PushButton::Class()},
+                   {"GroupBox1", p::GroupBox1(), fw::GroupBox::Class()},
+                   {"StaticText2", p::StaticText2(), fw::StaticText::Class()},
+                   {"GroupBox2", p::GroupBox2(), fw::GroupBox::Class()},
+                   {"ARListBox1", p::ARListBox1(), ARListBox::Class()}};
+    EXPECT_NO_THROW(fw::ReadPropertyString(fw::Window::Class(), p::Window(), "Finestra1"));
+    for (const auto& [object, bytes, cls] : strings) {
+        const auto entries = fw::ReadPropertyString(cls, bytes, object);
+        ASSERT_GE(entries.size(), 2u) << object;
+        EXPECT_EQ(entries[0].name, "Name");
+        EXPECT_EQ(std::get<fw::Text>(entries[0].value), object);
+        EXPECT_EQ(entries[1].name, "Index");
+        EXPECT_EQ(std::get<std::int32_t>(entries[1].value), std::numeric_limits<std::int32_t>::min())
+            << object;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Finestra1, PropertyStringTest, ::testing::ValuesIn(kStrings),
-                         [](const auto& info) { return std::string(info.param.object); });
 
 } // namespace
