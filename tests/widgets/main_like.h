@@ -24,6 +24,18 @@ inline W At(int left, int top, int width, int height) {
     return W().Integer("Left", left).Integer("Top", top).Integer("Width", width).Integer("Height", height);
 }
 
+// Makes a control of the window, registers it, labels it and then applies its string.
+template <class C>
+fw::Ref<C> Add(fw::Window& w, const char* name, const W& props = {}, std::function<void(C&)> label = {}) {
+    fw::Ref<C> c = w.New<C>();
+    c->Constructor();
+    w.AddControl(name, c);
+    if (label)
+        label(*c);
+    fw::SetProperties(*c, props.Bytes());
+    return c;
+}
+
 class MainLike : public fw::Window {
 public:
     explicit MainLike(std::string_view fullClassName = "Tests.MainLike") : Window(fullClassName) { ++alive; }
@@ -33,36 +45,33 @@ public:
 
     void Layout() override {
         log.push_back("Layout");
-        fw::SetProperties(*this, W().Integer("Width", 300)
-                                     .Integer("Height", 496)
-                                     .Boolean("Resizeable", false)
-                                     .Boolean("MaximizeButton", false)
-                                     .Boolean("MinimizeButton", false)
-                                     .Bytes());
+        const W size = W().Integer("Width", 300).Integer("Height", 496);
+        fw::SetProperties(*this,
+                          W(size).Boolean("Resizeable", false).Boolean("MaximizeButton", false).Bytes());
     }
 
     void CreateControls() override {
         log.push_back("CreateControls");
-        Add<fw::StaticText>("StaticText1", At(46, 62, 124, 21).Integer("TextSize", 12),
+        Add<fw::StaticText>(*this, "StaticText1", At(46, 62, 124, 21).Integer("TextSize", 12),
                             [](auto& c) { c.SetText("Matricola Azienda"); });
         Bind("StaticText1", "Open", &MainLike::StaticText1_Open, fw::kSignatureNone);
-        Add<fw::EditField>("EditField1",
+        Add<fw::EditField>(*this, "EditField1",
                            At(176, 61, 75, 22).String("Mask", "99999999").Integer("LimitText", 8));
         Bind("EditField1", "TextChange", &MainLike::EditField1_TextChange, fw::kSignatureNone);
         Bind("EditField1", "MouseDown", &MainLike::EditField1_MouseDown, fw::kSignatureIntInt);
-        Add<fw::PushButton>("PushButton1",
+        Add<fw::PushButton>(*this, "PushButton1",
                             At(69, 124, 163, 20).Boolean("Default", true).Boolean("Enabled", false),
                             [](auto& c) { c.SetCaption("Calcola"); });
         Bind("PushButton1", "Action", &MainLike::PushButton1_Action, fw::kSignatureNone);
-        Add<fw::GroupBox>("GroupBox1", At(40, 170, 221, 85));
-        Add<fw::StaticText>("StaticText2", At(54, 199, 197, 38)
-                                               .Integer("TextAlign", 1)
-                                               .Integer("TextSize", 18)
-                                               .String("InitialParent", "GroupBox1"));
-        Add<fw::GroupBox>("GroupBox2", At(40, 279, 221, 197));
-        Add<testlists::ShadedList>(
-            "ARListBox1",
-            At(47, 313, 206, 158).String("InitialParent", "GroupBox2").Boolean("bAlternateRows", true));
+        Add<fw::GroupBox>(*this, "GroupBox1", At(40, 170, 221, 85));
+        Add<fw::StaticText>(*this, "StaticText2",
+                            At(54, 199, 197, 38)
+                                .Integer("TextAlign", 1)
+                                .Integer("TextSize", 18)
+                                .String("InitialParent", "GroupBox1"));
+        Add<fw::GroupBox>(*this, "GroupBox2", At(40, 279, 221, 197));
+        Add<testlists::ShadedList>(*this, "ARListBox1",
+                                   At(47, 313, 206, 158).String("InitialParent", "GroupBox2"));
         Bind("ARListBox1", "SortColumn", &MainLike::ARListBox1_SortColumn, fw::kSignatureInt);
         if (afterControls)
             afterControls(*this);
@@ -86,13 +95,18 @@ public:
     }
     void PushButton1_Action() {
         ++actions;
-        lastSender = fw::CurrentEventSender();
         if (onAction)
             onAction(*this);
     }
     bool ARListBox1_SortColumn(std::int32_t column) {
         sortColumns.push_back(column);
         return sortAnswer;
+    }
+
+    template <class M>
+    void Bind(const char* control, const char* event, M method, std::string_view signature) {
+        FindControl(control)->InstallInstanceEventHandler(
+            event, fw::RuntimeCreateDelegate(method, *this, signature));
     }
 
     std::vector<std::string> log;
@@ -102,26 +116,10 @@ public:
     std::vector<int> sortColumns;
     bool mouseDownAnswer = false;
     bool sortAnswer = false;
-    fw::Ref<fw::Control> lastSender;
+    fw::Ref<fw::Control> lastSender; // of the last TextChange
     std::function<void(MainLike&)> afterControls;
     std::function<void(MainLike&)> onAction;
     std::function<void(MainLike&)> onClose;
-
-    template <class C>
-    void Add(const char* name, const W& props, std::function<void(C&)> label = {}) {
-        fw::Ref<C> c = New<C>();
-        c->Constructor();
-        AddControl(name, c);
-        if (label)
-            label(*c);
-        fw::SetProperties(*c, props.Bytes());
-    }
-
-    template <class M>
-    void Bind(const char* control, const char* event, M method, std::string_view signature) {
-        FindControl(control)->InstallInstanceEventHandler(
-            event, fw::RuntimeCreateDelegate(method, *this, signature));
-    }
 };
 
 // Builds one and hands it over; the window lists hold it too while it is open.

@@ -1,10 +1,10 @@
 // Windows built from property strings: where everything lands, the window lists, closing and lifetimes.
 #include "main_like.h"
 
-#include "framework/edit_field.h"
 #include "framework/image_well.h"
 #include "framework/testing/driver.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,266 +15,183 @@
 namespace {
 
 using fw::Ref;
+using testwindows::Add;
 using testwindows::MainLike;
 using testwindows::OpenMainLike;
+using testwindows::W;
 namespace t = fw::testing;
 
-class WindowTest : public ::testing::Test {
+class Windows : public ::testing::Test {
 protected:
     void TearDown() override { t::CloseAllWindows(); }
 };
 
-TEST_F(WindowTest, ControlsLandWhereTheirStringsSayInWindowCoordinates) {
-    Ref<MainLike> w = OpenMainLike();
-    const struct {
-        const char* name;
-        int x, y, width, height;
-        const char* groupBox; // "" for the window itself
-    } table[] = {
-        {"EditField1", 176, 61, 75, 22, ""},
-        {"GroupBox1", 40, 170, 221, 85, ""},
-        {"StaticText2", 54, 199, 197, 38, "GroupBox1"},
-        {"ARListBox1", 47, 313, 206, 158, "GroupBox2"},
-    };
-    for (const auto& p : table) {
-        auto c = w->ControlNamed<fw::RectControl>(p.name);
-        const t::ControlFacts f = t::Inspect(*c);
-        EXPECT_EQ(f.rect, (t::Rect{p.x, p.y, p.width, p.height})) << p.name;
-        EXPECT_EQ(f.groupBoxName, p.groupBox) << p.name;
-        EXPECT_EQ((std::vector{c->Left(), c->Top()}), (std::vector{p.x, p.y})) << p.name;
-        EXPECT_TRUE(f.shown) << p.name;
+class WindowTest : public Windows {
+protected:
+    template <class C = fw::RectControl>
+    Ref<C> Get(const char* name) {
+        return w->ControlNamed<C>(name);
     }
-    // Controls in a frame move with it and keep window coordinates.
-    w->ControlNamed<fw::GroupBox>("GroupBox1")->SetTop(180);
-    EXPECT_EQ(t::Inspect(*w->ControlNamed<fw::StaticText>("StaticText2")).rect.y, 209);
+    Ref<MainLike> w = OpenMainLike();
+};
+
+TEST_F(WindowTest, ControlsLandWhereTheirStringsSayAndMoveWithTheirGroupBox) {
+    const std::tuple<const char*, t::Rect, const char*> table[] = {
+        {"EditField1", {176, 61, 75, 22}, ""},
+        {"StaticText2", {54, 199, 197, 38}, "GroupBox1"},
+        {"ARListBox1", {47, 313, 206, 158}, "GroupBox2"},
+    };
+    for (const auto& [name, rect, groupBox] : table) {
+        const t::ControlFacts f = t::Inspect(*Get(name));
+        EXPECT_TRUE(f.rect == rect && f.groupBoxName == groupBox && f.shown) << name;
+    }
+    Get("GroupBox1")->SetTop(180); // window coordinates: what it holds moves with it
+    EXPECT_EQ(std::pair(t::Inspect(*Get("StaticText2")).rect.y, Get("StaticText2")->Top()),
+              std::pair(209, 209));
+    EXPECT_THROW(Get("StaticText1")->SetInitialParent("EditField1"), fw::NilObjectException); // no frame
+    for (const char* parent : {"GroupBox2", ""}) { // into a frame and out again, where it was
+        Get("StaticText1")->SetInitialParent(parent);
+        const t::ControlFacts f = t::Inspect(*Get("StaticText1"));
+        EXPECT_EQ(std::tuple(f.groupBoxName, f.rect), std::tuple(parent, t::Rect{46, 62, 124, 21}));
+    }
 }
 
-TEST_F(WindowTest, FrameButtonsAndSizeFromTheString) {
-    Ref<MainLike> w = OpenMainLike();
+TEST_F(WindowTest, StringsSetTheWindowsFrameAndTheControlsLooks) {
     t::WindowFacts f = t::Inspect(*w);
-    EXPECT_EQ((std::vector{f.contentWidth, f.contentHeight}), (std::vector{300, 496}));
-    EXPECT_TRUE(f.shown && f.fixedSize && f.closeButton);
-    EXPECT_FALSE(f.dialog || f.minimizeButton || f.maximizeButton);
-
-    fw::SetProperties(*w, testwindows::W()
-                              .Integer("Frame", 1)
-                              .Boolean("MinimizeButton", true)
+    EXPECT_TRUE(f.fixedSize && !f.dialog && f.minimizeButton && !f.maximizeButton);
+    const fw::Color red{200, 10, 20};
+    fw::SetProperties(*w, W().Integer("Frame", 1)
+                              .Boolean("MinimizeButton", false)
                               .Boolean("Resizeable", true)
                               .Integer("Width", 425)
-                              .Integer("Height", 442)
+                              .Colour("BackColor", red)
                               .Bytes());
     f = t::Inspect(*w);
-    EXPECT_TRUE(f.dialog && f.minimizeButton && !f.fixedSize);
+    EXPECT_TRUE(f.dialog && !f.minimizeButton && !f.fixedSize);
     EXPECT_EQ((std::vector{f.contentWidth, f.contentHeight, f.minContentWidth, f.maxContentHeight}),
-              (std::vector{425, 442, 64, 32000}));
-}
-
-TEST_F(WindowTest, BackColorShowsOnlyWithHasBackColor) {
-    Ref<MainLike> w = OpenMainLike();
-    const fw::Color red{200, 10, 20};
-    w->SetBackColor(red);
-    EXPECT_NE(t::ContentPixelAt(*w, 5, 5), red); // HasBackColor False: the platform's background
+              (std::vector{425, 496, 64, 32000}));
+    EXPECT_NE(t::ContentPixelAt(*w, 5, 5), red); // the platform's background until HasBackColor
     w->SetHasBackColor(true);
     EXPECT_EQ(t::ContentPixelAt(*w, 5, 5), red);
-}
 
-TEST_F(WindowTest, FontsAlignmentAndFlagsFromTheStringsActOnTheWidgets) {
-    Ref<MainLike> w = OpenMainLike();
-    auto text1 = w->ControlNamed<fw::StaticText>("StaticText1");
-    const t::ControlFacts label = t::Inspect(*text1);
-    const t::ControlFacts result = t::Inspect(*w->ControlNamed<fw::StaticText>("StaticText2"));
+    const t::ControlFacts label = t::Inspect(*Get("StaticText1")), result = t::Inspect(*Get("StaticText2"));
     EXPECT_EQ((std::vector{label.fontPixelSize, label.alignment, result.fontPixelSize, result.alignment}),
               (std::vector{12, 0, 18, 1}));
     EXPECT_EQ(label.text, "Matricola Azienda"); // the label set before the string stays
-    EXPECT_TRUE(t::Inspect(*w->ControlNamed<fw::GroupBox>("GroupBox2")).defaultFont); // no size given
-    EXPECT_EQ(t::Inspect(*w->ControlNamed<fw::EditField>("EditField1")).maxLength, 8);
-    const t::ControlFacts button = t::Inspect(*w->ControlNamed<fw::PushButton>("PushButton1"));
-    EXPECT_TRUE(!button.enabled && button.defaultButton);
-    // The subclass's own entry reached it through the string.
-    EXPECT_TRUE(w->ControlNamed<testlists::ShadedList>("ARListBox1")->AlternateRows());
-    // Visible, Enabled and HelpTag act on the widget.
-    fw::SetProperties(*text1, testwindows::W()
-                                  .Boolean("Visible", false)
-                                  .Boolean("Enabled", false)
-                                  .String("HelpTag", "<b>not bold</b> & plain")
-                                  .Bytes());
-    const t::ControlFacts f = t::Inspect(*text1);
-    EXPECT_FALSE(f.shown || f.enabled);
-    EXPECT_NE(f.toolTip.find("&lt;b&gt;"), std::string::npos);     // shown as written, not as markup
-    w->ControlNamed<fw::GroupBox>("GroupBox1")->SetVisible(false); // a hidden frame hides what it holds
-    EXPECT_FALSE(t::Inspect(*w->ControlNamed<fw::StaticText>("StaticText2")).shown);
+    // Titles, captions and labels show as written: not Qt's mark of a modified window, a shortcut or markup.
+    w->SetTitle("Draft [*] & Co");
+    Get<fw::PushButton>("PushButton1")->SetCaption("Save & Quit");
+    Get<fw::StaticText>("StaticText2")->SetText("<b>12345678 60</b>");
+    EXPECT_EQ((std::vector{t::Inspect(*w).title, t::Inspect(*Get("PushButton1")).text,
+                           t::Inspect(*Get("StaticText2")).text}),
+              (std::vector<std::string>{"Draft [*] & Co", "Save && Quit", "<b>12345678 60</b>"}));
+    fw::SetProperties(*Get("StaticText1"), W().String("HelpTag", "<b>x</b>").Bytes());
+    EXPECT_NE(t::Inspect(*Get("StaticText1")).toolTip.find("&lt;b&gt;"), std::string::npos); // not markup
+    Get("GroupBox1")->SetVisible(false); // a hidden frame hides what it holds
+    EXPECT_FALSE(t::Inspect(*Get("StaticText2")).shown);
 }
 
 // Tab moves the focus in TabIndex order, not in the order the controls were made; TabStop False passes over.
-TEST_F(WindowTest, TabMovesTheFocusInTabIndexOrder) {
-    struct Fields : fw::Window {
-        void CreateControls() override {
-            for (auto [name, index, stop] :
-                 {std::tuple{"A", 0, true}, {"B", 2, true}, {"C", 1, true}, {"D", 3, false}}) {
-                Ref<fw::EditField> f = New<fw::EditField>();
-                f->Constructor();
-                AddControl(name, f);
-                fw::SetProperties(*f, fw::PropertyStringWriter()
-                                          .Integer("Top", 30 * index)
-                                          .Integer("TabIndex", index)
-                                          .Boolean("TabStop", stop)
-                                          .Bytes());
-            }
-        }
-    };
-    Ref<Fields> w = fw::MakeRef<Fields>();
+TEST_F(Windows, TabMovesTheFocusInTabIndexOrder) {
+    Ref<fw::Window> w = fw::MakeRef<fw::Window>("Tests.Fields");
     w->Constructor();
+    for (auto [name, index, stop] :
+         {std::tuple{"A", 0, true}, {"B", 2, true}, {"C", 1, true}, {"D", 3, false}})
+        Add<fw::EditField>(
+            *w, name, W().Integer("Top", 30 * index).Integer("TabIndex", index).Boolean("TabStop", stop));
     ASSERT_TRUE(t::WaitForWindowActive(*w));
     t::Click(*w->ControlNamed<fw::EditField>("A"));
     std::string order;
     for (int i = 0; i < 4; ++i) {
         t::PressKey(*w, t::Key::Tab);
         for (const char* name : {"A", "B", "C", "D"})
-            if (t::HasFocus(*w->ControlNamed<fw::EditField>(name)))
-                order += name;
+            order += t::HasFocus(*w->ControlNamed<fw::EditField>(name)) ? name : "";
     }
-    EXPECT_EQ(order, "CBAC"); // made in the order A B C
+    EXPECT_EQ(order, "CBAC");
 }
 
-TEST_F(WindowTest, BuildOrderLayoutControlsControlOpensThenOpen) {
-    Ref<MainLike> w = OpenMainLike();
+// Built in order and open, the one window of its class name until the close box closes it.
+TEST_F(WindowTest, BuildOrderAndOneOpenWindowPerClassNameUntilTheCloseBoxClosesIt) {
     EXPECT_EQ(w->log, (std::vector<std::string>{"Layout", "CreateControls", "StaticText1.Open", "Open"}));
-    EXPECT_TRUE(w->IsOpen());
     EXPECT_THROW(w->Constructor(), fw::InvalidArgumentException);
-}
-
-TEST_F(WindowTest, OneOpenWindowPerClassNameUntilTheCloseBoxClosesIt) {
-    const int before = MainLike::alive;
-    {
-        EXPECT_EQ(fw::GetImplicitWindow("Tests.MainLike"), nullptr);
-        Ref<MainLike> w = OpenMainLike();
-        EXPECT_EQ(fw::GetImplicitWindow("Tests.MainLike"), Ref<fw::Window>(w));
-        EXPECT_EQ(fw::GetImplicitWindow("tests.mainlike"), nullptr);
-        EXPECT_EQ(fw::OpenWindows().size(), 1u);
-        ASSERT_TRUE(t::WaitForWindowActive(*w));
-        t::CloseAsUser(*w);
-        EXPECT_EQ(fw::GetImplicitWindow("Tests.MainLike"), nullptr);
-        EXPECT_TRUE(fw::OpenWindows().empty());
-        w->Close(); // once closed, closing again does nothing
-        EXPECT_EQ(std::count(w->log.begin(), w->log.end(), "Close"), 1);
-        EXPECT_THROW(w->Show(), fw::InvalidArgumentException);
-    }
-    t::ProcessEvents();
-    EXPECT_EQ(MainLike::alive, before);
+    EXPECT_EQ(fw::GetImplicitWindow("Tests.MainLike"), Ref<fw::Window>(w));
+    EXPECT_EQ(fw::GetImplicitWindow("tests.mainlike"), nullptr);
+    EXPECT_EQ(fw::OpenWindows().size(), 1u);
+    ASSERT_TRUE(t::WaitForWindowActive(*w));
+    t::CloseAsUser(*w);
+    EXPECT_TRUE(fw::OpenWindows().empty() && !w->IsOpen());
+    EXPECT_EQ(fw::GetImplicitWindow("Tests.MainLike"), nullptr);
+    w->Close(); // once closed, closing again does nothing
+    EXPECT_EQ(std::count(w->log.begin(), w->log.end(), "Close"), 1);
+    EXPECT_THROW(w->Show(), fw::InvalidArgumentException);
 }
 
 TEST_F(WindowTest, AHandlerThatClosesItsOwnWindowOutlivesIt) {
-    const int before = MainLike::alive;
-    Ref<fw::PushButton> button;
-    {
-        Ref<MainLike> w = OpenMainLike();
-        // The lists drop the window: only the running event keeps it.
-        w->onAction = [](MainLike& self) { self.Close(); };
-        button = w->ControlNamed<fw::PushButton>("PushButton1");
-        button->SetEnabled(true);
-    }
-    EXPECT_EQ(MainLike::alive, before + 1); // held by the window lists
+    const int alive = MainLike::alive;
+    Ref<fw::PushButton> button = Get<fw::PushButton>("PushButton1");
+    w->onAction = [](MainLike& self) { self.Close(); };
+    w = nullptr;
+    EXPECT_EQ(MainLike::alive, alive); // held by the window lists, then only by the running event
+    button->SetEnabled(true);
     button->Push();
-    EXPECT_EQ(MainLike::alive, before); // gone as soon as the handler returned
+    EXPECT_EQ(MainLike::alive, alive - 1); // gone as soon as the handler returned
     EXPECT_EQ(button->Window(), nullptr);
     EXPECT_EQ(button->Caption(), "Calcola"); // a control that outlives its window still reads back
     button->SetCaption("x");
-    t::ProcessEvents();
 }
 
-TEST_F(WindowTest, AWindowThatFailsOrClosesWhileBuildingOrClosingIsNotLeftOpen) {
-    Ref<MainLike> failing = fw::MakeRef<MainLike>();
+TEST_F(Windows, AWindowThatFailsOrClosesWhileBuildingOrClosingIsNotLeftOpen) {
+    Ref<MainLike> failing = fw::MakeRef<MainLike>(), closing = fw::MakeRef<MainLike>();
     failing->afterControls = [](MainLike&) { throw fw::NilObjectException("no such thing"); };
     EXPECT_THROW(failing->Constructor(), fw::NilObjectException);
-    Ref<MainLike> closing = fw::MakeRef<MainLike>();
     closing->afterControls = [](MainLike& self) { self.Close(); };
     closing->Constructor();
-    EXPECT_FALSE(t::Inspect(*closing).shown);
-    EXPECT_EQ(std::count(closing->log.begin(), closing->log.end(), "Open"), 0);
+    EXPECT_TRUE(!t::Inspect(*closing).shown && closing->log.back() == "Close"); // and never Open
     Ref<MainLike> throwing = OpenMainLike();
     throwing->onClose = [](MainLike&) { throw fw::RuntimeException("from Close"); };
     EXPECT_THROW(throwing->Close(), fw::RuntimeException);
-    for (const Ref<MainLike>& w : {failing, closing, throwing})
-        EXPECT_FALSE(w->IsOpen());
-    EXPECT_EQ(fw::GetImplicitWindow("Tests.MainLike"), nullptr);
+    EXPECT_TRUE(fw::OpenWindows().empty() && !failing->IsOpen() && !closing->IsOpen() && !throwing->IsOpen());
 }
 
 TEST_F(WindowTest, LookupsByNameAndNamesUniqueWithinAWindow) {
-    Ref<MainLike> w = OpenMainLike();
     EXPECT_EQ(fw::RuntimeWindowControlByName(*w, "EditField1"), w->FindControl("EditField1"));
     EXPECT_EQ(w->FindControl("editfield1"), nullptr);
-    try {
-        w->ControlNamed<fw::EditField>("EditField9");
-        FAIL();
-    } catch (const fw::NilObjectException& e) {
-        EXPECT_STREQ(e.what(), "Window 'Tests.MainLike' has no control named 'EditField9'");
-    }
-    EXPECT_THROW(w->ControlNamed<fw::EditField>("StaticText1"), fw::NilObjectException); // wrong class
-    EXPECT_EQ(w->Controls()[3]->Name(), "GroupBox1");                                    // creation order
-
-    Ref<fw::StaticText> extra = w->New<fw::StaticText>();
-    extra->Constructor();
-    for (const char* name : {"EditField1", ""})
-        EXPECT_THROW(w->AddControl(name, extra), fw::InvalidArgumentException) << name;
-    EXPECT_THROW(w->AddControl("X", nullptr), fw::NilObjectException);
-    w->AddControl("Extra", extra);
-    EXPECT_THROW(w->AddControl("Extra2", extra), fw::InvalidArgumentException);
-    EXPECT_THROW(fw::SetProperties(*extra, testwindows::W().String("Name", "StaticText1").Bytes()),
-                 fw::InvalidArgumentException);
-    EXPECT_EQ(extra->Name(), "Extra");
+    EXPECT_THAT([&] { Get("EditField9"); }, ::testing::ThrowsMessage<fw::NilObjectException>(
+                                                "Window 'Tests.MainLike' has no control named 'EditField9'"));
+    EXPECT_THROW(Get<fw::EditField>("StaticText1"), fw::NilObjectException); // wrong class
+    // A name taken or empty, a control added already or made by another window, or none.
     Ref<MainLike> other = fw::MakeRef<MainLike>("Tests.Other");
-    Ref<fw::StaticText> foreign = other->New<fw::StaticText>();
-    foreign->Constructor();
-    EXPECT_THROW(w->AddControl("Foreign", foreign), fw::InvalidArgumentException);
+    for (auto [name, c] : {std::pair{"EditField1", w->New<fw::StaticText>()},
+                           {"", w->New<fw::StaticText>()},
+                           {"Extra", Get<fw::StaticText>("StaticText1")},
+                           {"Foreign", other->New<fw::StaticText>()}})
+        EXPECT_THROW(w->AddControl(name, c), fw::InvalidArgumentException) << name;
+    EXPECT_THROW(w->AddControl("X", nullptr), fw::NilObjectException);
     Ref<fw::StaticText> loose = fw::MakeRef<fw::StaticText>();
     EXPECT_THROW(loose->Constructor(), fw::NilObjectException); // not made by a window
-    EXPECT_THROW(fw::SetProperties(*loose, testwindows::W().String("Name", "L").Integer("Left", 1).Bytes()),
+    EXPECT_THROW(fw::SetProperties(*loose, W().String("Name", "L").Integer("Left", 1).Bytes()),
                  fw::NilObjectException);
     EXPECT_EQ(loose->Name(), ""); // a string for a control not yet constructed sets nothing
 }
 
-TEST_F(WindowTest, InitialParentMustNameAGroupBoxOfTheWindow) {
-    Ref<MainLike> w = OpenMainLike();
-    auto label = w->ControlNamed<fw::StaticText>("StaticText1");
-    for (const char* parent : {"GroupBox9", "EditField1", "StaticText1", "groupbox1"}) {
-        const std::string s =
-            testwindows::W().Integer("Left", 1).String("InitialParent", parent).Integer("Top", 2).Bytes();
-        EXPECT_THROW(fw::SetProperties(*label, s), fw::NilObjectException) << parent;
-        EXPECT_EQ(label->Left(), 46) << parent; // the refused string changed nothing
-    }
-    // Into a frame and out again, keeping its window coordinates.
-    label->SetInitialParent("GroupBox2");
-    EXPECT_EQ(t::Inspect(*label).groupBoxName, "GroupBox2");
-    EXPECT_EQ(t::Inspect(*label).rect, (t::Rect{46, 62, 124, 21}));
-    label->SetInitialParent("");
-    EXPECT_FALSE(t::Inspect(*label).insideGroupBox);
-    EXPECT_EQ(t::Inspect(*label).rect, (t::Rect{46, 62, 124, 21}));
-}
-
 // Everything a refused string might have touched: every declared property read back, the widgets as shown
 // (colours set or left to the style), the list's rows and the events raised.
-struct State {
-    std::string read;
-    t::WindowFacts window;
-    std::optional<t::ControlFacts> control;
-    friend bool operator==(const State&, const State&) = default;
-};
+using State = std::tuple<std::string, t::WindowFacts, std::optional<t::ControlFacts>>;
 
 State StateOf(MainLike& w, fw::Object& target) {
-    State s{"events " + std::to_string(w.textChanges), t::Inspect(w), std::nullopt};
+    std::string read = "events " + std::to_string(w.textChanges);
     for (const fw::ClassInfo* c = &target.GetClass(); c; c = c->parent)
         for (const fw::PropertyDecl& d : c->properties)
-            s.read += " " + std::string(d.name) + "=" + ::testing::PrintToString(d.get(target, d));
+            read += " " + std::string(d.name) + "=" + ::testing::PrintToString(d.get(target, d));
     if (auto* list = dynamic_cast<fw::Listbox*>(&target))
         for (int r = 0; r < list->ListCount(); ++r)
-            s.read += " row " + list->Cell(r, 0);
-    if (auto* rc = dynamic_cast<fw::RectControl*>(&target))
-        s.control = t::Inspect(*rc);
-    return s;
+            read += " row " + list->Cell(r, 0);
+    auto* rc = dynamic_cast<fw::RectControl*>(&target);
+    return {read, t::Inspect(w), rc ? std::optional(t::Inspect(*rc)) : std::nullopt};
 }
 
 // A value the property takes, other than the one it has.
-testwindows::W& PutOther(testwindows::W& s, fw::Object& target, const fw::PropertyDecl& d) {
+W& PutOther(W& s, fw::Object& target, const fw::PropertyDecl& d, const std::string& name) {
     const fw::PropertyValue v = d.get(target, d);
     if (const auto* i = std::get_if<std::int32_t>(&v))
         return s.Integer(d.name, *i + 1);
@@ -285,47 +202,40 @@ testwindows::W& PutOther(testwindows::W& s, fw::Object& target, const fw::Proper
     const fw::Text text = std::get<fw::Text>(v);
     if (d.name == "Mask")
         return s.String(d.name, "9999");
-    if (d.name == "InitialParent") {
-        const bool second = text == "GroupBox2" || static_cast<fw::Control&>(target).Name() == "GroupBox2";
-        return s.String(d.name, second ? "GroupBox1" : "GroupBox2");
-    }
+    if (d.name == "InitialParent")
+        return s.String(d.name, text == "GroupBox2" || name == "GroupBox2" ? "GroupBox1" : "GroupBox2");
     return s.String(d.name, text + "1");
 }
 
 // Whatever a string sets first, a refused entry after it leaves everything as it was.
 TEST_F(WindowTest, ARefusedStringChangesNothingWhateverItSetsFirst) {
-    Ref<MainLike> w = OpenMainLike();
-    Ref<fw::ImageWell> well = w->New<fw::ImageWell>();
-    well->Constructor();
-    w->AddControl("ImageWell1", well);
-    w->ControlNamed<fw::Listbox>("ARListBox1")->AddRow("a");
-    w->ControlNamed<fw::Listbox>("ARListBox1")->AddRow("b");
-    w->ControlNamed<fw::EditField>("EditField1")->SetText("12");
+    Add<fw::ImageWell>(*w, "ImageWell1");
+    for (const char* row : {"a", "b"})
+        Get<fw::Listbox>("ARListBox1")->AddRow(row);
+    Get<fw::EditField>("EditField1")->SetText("12");
     std::vector<fw::Object*> targets{w.Get()};
     for (const Ref<fw::Control>& c : w->Controls())
         targets.push_back(c.Get());
     for (fw::Object* target : targets) {
+        const std::string name = target == w.Get() ? "" : static_cast<fw::Control*>(target)->Name();
         for (const fw::ClassInfo* c = &target->GetClass(); c; c = c->parent) {
             for (const fw::PropertyDecl& d : c->properties) {
-                testwindows::W s;
-                PutOther(s, *target, d);
-                if (target == w.Get())
+                SCOPED_TRACE(target->Describe() + " " + std::string(d.name));
+                W s;
+                PutOther(s, *target, d, name);
+                if (name.empty())
                     s.Integer("Nope", 1); // nothing a window declares refuses a value
                 else if (d.name != "InitialParent")
                     s.String("InitialParent", "Nope");
                 else
-                    s.String("Name", static_cast<fw::Control*>(target)->Name() == "GroupBox1" ? "GroupBox2"
-                                                                                              : "GroupBox1");
+                    s.String("Name", name == "GroupBox1" ? "GroupBox2" : "GroupBox1");
                 const State before = StateOf(*w, *target);
                 EXPECT_THROW(fw::SetProperties(*target, s.Bytes()), fw::RuntimeException);
                 const State after = StateOf(*w, *target);
-                EXPECT_TRUE(after == before) << target->Describe() << " " << d.name << "\n"
-                                             << before.read << "\n"
-                                             << after.read;
-                testwindows::W alone; // the value itself is taken
+                EXPECT_TRUE(after == before) << std::get<0>(before) << "\n" << std::get<0>(after);
+                W alone; // the value itself is taken
                 const fw::PropertyValue previous = d.get(*target, d);
-                EXPECT_NO_THROW(fw::SetProperties(*target, PutOther(alone, *target, d).Bytes()))
-                    << target->Describe() << " " << d.name;
+                EXPECT_NO_THROW(fw::SetProperties(*target, PutOther(alone, *target, d, name).Bytes()));
                 fw::SetProperty(*target, d.name, previous);
             }
         }
@@ -337,27 +247,19 @@ struct Counted : fw::StaticText {
     ~Counted() override { ++gone; }
 };
 
-TEST_F(WindowTest, WindowsAndControlsAreReleasedOnce) {
-    Counted::gone = 0;
-    const int before = MainLike::alive;
-    {
-        Ref<MainLike> w = OpenMainLike([](MainLike& m) {
-            m.afterControls = [](MainLike& self) {
-                for (const char* n : {"C1", "C2"}) {
-                    Ref<Counted> c = self.New<Counted>();
-                    c->Constructor();
-                    self.AddControl(n, c);
-                }
-                Ref<Counted> unregistered = self.New<Counted>(); // made, never added: goes at once
-            };
-        });
-        EXPECT_EQ(Counted::gone, 1);
-        w->Close();
-        EXPECT_EQ(MainLike::alive, before + 1); // the test still holds it
-    }
-    EXPECT_EQ(MainLike::alive, before);
-    EXPECT_EQ(Counted::gone, 3);
-    t::ProcessEvents();
+TEST_F(Windows, WindowsAndControlsAreReleasedOnce) {
+    const int alive = MainLike::alive, gone = Counted::gone;
+    Ref<MainLike> w = OpenMainLike([](MainLike& m) {
+        m.afterControls = [](MainLike& self) {
+            Add<Counted>(self, "C1");
+            Add<Counted>(self, "C2");
+            Ref<Counted> unregistered = self.New<Counted>(); // made, never added: goes at once
+        };
+    });
+    EXPECT_EQ(Counted::gone, gone + 1);
+    w->Close();
+    w = nullptr;
+    EXPECT_EQ(std::pair(MainLike::alive, Counted::gone), std::pair(alive, gone + 3));
 }
 
 } // namespace
