@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Started where no display can be opened, the program says so in one line on standard error, naming the
-# display it tried, and ends with status 1 instead of aborting: once with no display set at all, once with one
-# that no X server serves.
+# display it tried, and ends with status 1 instead of aborting: with no display set at all, with an X display
+# that no server serves, and with only a Wayland display, which this Qt cannot open.
 # Usage: no_display_e2e.sh <path to the bundle's MorvalitDL>
 set -u
 
@@ -32,4 +32,5 @@ expect() {
 
 expect "DISPLAY" -u DISPLAY
 expect "\":$unused\"" DISPLAY=:$unused
+expect '"wayland-9"' -u DISPLAY WAYLAND_DISPLAY=wayland-9 XDG_SESSION_TYPE=wayland
 exit $failed
