@@ -43,38 +43,15 @@ QWindow& HandleOf(QWidget& widget) {
 }
 
 Qt::Key ToQtKey(Key key) {
-    switch (key) {
-    case Key::Return:
-        return Qt::Key_Return;
-    case Key::Enter:
-        return Qt::Key_Enter;
-    case Key::Escape:
-        return Qt::Key_Escape;
-    case Key::Tab:
-        return Qt::Key_Tab;
-    case Key::Backspace:
-        return Qt::Key_Backspace;
-    case Key::Delete:
-        return Qt::Key_Delete;
-    case Key::Left:
-        return Qt::Key_Left;
-    case Key::Home:
-        return Qt::Key_Home;
-    case Key::End:
-        return Qt::Key_End;
-    case Key::V:
-        return Qt::Key_V;
-    }
-    return Qt::Key_unknown;
+    static constexpr Qt::Key keys[] = {Qt::Key_Return,    Qt::Key_Enter,  Qt::Key_Escape, Qt::Key_Tab,
+                                       Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,   Qt::Key_Home,
+                                       Qt::Key_End,       Qt::Key_V};
+    return keys[static_cast<int>(key)]; // in the order of Key
 }
 
 Qt::KeyboardModifiers ToQtModifiers(unsigned m) {
-    Qt::KeyboardModifiers q;
-    if (m & Shift)
-        q |= Qt::ShiftModifier;
-    if (m & Control)
-        q |= Qt::ControlModifier;
-    return q;
+    return Qt::KeyboardModifiers((m & Shift ? Qt::ShiftModifier : Qt::NoModifier) |
+                                 (m & Control ? Qt::ControlModifier : Qt::NoModifier));
 }
 
 Color PixelOf(const QImage& image, int x, int y) {
@@ -84,25 +61,19 @@ Color PixelOf(const QImage& image, int x, int y) {
     return detail::FromQColor(image.pixelColor(x, y));
 }
 
-void Focus(QWidget& w) {
-    w.activateWindow();
-    w.setFocus(Qt::OtherFocusReason);
-}
-
-QPoint PointIn(QWidget& w, int x, int y) {
-    return QPoint(x < 0 ? w.width() / 2 : x, y < 0 ? w.height() / 2 : y);
-}
-
-void MouseClick(QWidget& w, Qt::MouseButton button, QPoint at, Qt::KeyboardModifiers mods) {
+// Clicks through the window handle, as the window system would; x, y in w (-1: its centre).
+void MouseClick(QWidget& w, Qt::MouseButton button, int x, int y, unsigned modifiers = NoModifier) {
     QWindow& handle = HandleOf(w);
-    detail::CallIntoQt([&] { QTest::mouseClick(&handle, button, mods, w.mapTo(w.window(), at)); });
+    const QPoint at = w.mapTo(w.window(), QPoint(x < 0 ? w.width() / 2 : x, y < 0 ? w.height() / 2 : y));
+    detail::CallIntoQt([&] { QTest::mouseClick(&handle, button, ToQtModifiers(modifiers), at); });
 }
 
 } // namespace
 
 void TypeText(RectControl& control, std::string_view utf8) {
     QWidget& w = WidgetOf(control);
-    Focus(w);
+    w.activateWindow();
+    w.setFocus(Qt::OtherFocusReason);
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     detail::CallIntoQt([&] {
         for (const uint cp : text.toUcs4()) {
@@ -124,7 +95,8 @@ void TypeText(RectControl& control, std::string_view utf8) {
 
 void PressKey(RectControl& control, Key key, unsigned modifiers) {
     QWidget& w = WidgetOf(control);
-    Focus(w);
+    w.activateWindow();
+    w.setFocus(Qt::OtherFocusReason);
     detail::CallIntoQt([&] { QTest::keyClick(&w, ToQtKey(key), ToQtModifiers(modifiers)); });
 }
 
@@ -138,13 +110,11 @@ bool HasFocus(RectControl& control) {
 }
 
 void Click(RectControl& control, int x, int y, unsigned modifiers) {
-    QWidget& w = WidgetOf(control);
-    MouseClick(w, Qt::LeftButton, PointIn(w, x, y), ToQtModifiers(modifiers));
+    MouseClick(WidgetOf(control), Qt::LeftButton, x, y, modifiers);
 }
 
 void RightClick(RectControl& control, int x, int y) {
-    QWidget& w = WidgetOf(control);
-    MouseClick(w, Qt::RightButton, PointIn(w, x, y), Qt::NoModifier);
+    MouseClick(WidgetOf(control), Qt::RightButton, x, y);
 }
 
 void ClickHeading(Listbox& list, int column) {
@@ -152,9 +122,8 @@ void ClickHeading(Listbox& list, int column) {
     if (!tree || tree->header()->isHidden())
         throw RuntimeException(list.Describe() + " shows no heading");
     QHeaderView* header = tree->header();
-    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
-                    header->height() / 2);
-    MouseClick(*header, Qt::LeftButton, at, Qt::NoModifier);
+    MouseClick(*header, Qt::LeftButton,
+               header->sectionViewportPosition(column) + header->sectionSize(column) / 2, -1);
 }
 
 // Paints: cell handlers run.
@@ -182,11 +151,9 @@ Rect ListRowRect(Listbox& list, int row) {
     auto* tree = qobject_cast<QTreeView*>(&WidgetOf(list));
     if (!tree || !tree->model() || row < 0 || row >= tree->model()->rowCount())
         throw OutOfBoundsException(list.Describe() + " has no row " + std::to_string(row));
-    QRect r = tree->visualRect(tree->model()->index(row, 0));
-    r.setLeft(0);
-    r.setWidth(tree->viewport()->width());
-    r.moveTopLeft(tree->viewport()->mapTo(tree, r.topLeft()));
-    return Rect{r.x(), r.y(), r.width(), r.height()};
+    const QRect cell = tree->visualRect(tree->model()->index(row, 0));
+    const QPoint at = tree->viewport()->mapTo(tree, QPoint(0, cell.y()));
+    return Rect{at.x(), at.y(), tree->viewport()->width(), cell.height()};
 }
 
 bool WaitForWindowActive(Window& window, int timeoutMs) {
@@ -224,13 +191,12 @@ void ClosePopups() {
 }
 
 WindowFacts Inspect(Window& window) {
-    detail::WindowPeer& peer = window.Peer();
     QWidget& top = TopOf(window);
     WindowFacts f;
     f.shown = top.isVisible();
     if (QWindow* handle = top.windowHandle()) // the title as the window system gets it
         f.title = detail::FromQString(handle->title());
-    if (QWidget* content = peer.Content()) {
+    if (QWidget* content = window.Peer().Content()) {
         top.ensurePolished();
         if (QLayout* l = top.layout())
             l->activate();

@@ -2,7 +2,6 @@
 
 #include "framework/qt/control_peer.h"
 #include "framework/runtime.h"
-#include "framework/testing/driver.h"
 #include "framework/testing/run_control.h"
 
 #include <QAction>
@@ -13,67 +12,39 @@
 
 namespace fw::testing {
 
-namespace {
-
-std::vector<std::string> CaptionsOf(const QMenu& menu) {
-    std::vector<std::string> captions;
-    for (const QAction* a : menu.actions())
-        captions.push_back(a->isSeparator() ? std::string("-") : a->text().toStdString());
-    return captions;
-}
-
-} // namespace
-
 Image Grab(RectControl& control) {
     QWidget* w = control.Peer().Widget();
     if (!w)
         throw NilObjectException(control.Describe() + " has no widget: its window is gone");
     const QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    Image out;
-    out.width = image.width();
-    out.height = image.height();
-    out.pixels.reserve(static_cast<std::size_t>(out.width) * out.height);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    Image out{image.width(), image.height(), {}};
+    for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            out.pixels.push_back(Color{static_cast<std::uint8_t>(qRed(line[x])),
-                                       static_cast<std::uint8_t>(qGreen(line[x])),
-                                       static_cast<std::uint8_t>(qBlue(line[x]))});
-    }
+            out.pixels.push_back(detail::FromQColor(image.pixelColor(x, y)));
     return out;
 }
 
 std::vector<std::string> PopUpCaptionsOf(const std::function<void()>& action) {
     std::vector<std::string> captions;
-    auto readAndClose = [&captions]() -> bool {
+    auto readAndClose = [&captions] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return false;
-        captions = CaptionsOf(*menu);
+        if (!menu || !captions.empty())
+            return;
+        for (const QAction* a : menu->actions())
+            captions.push_back(a->isSeparator() ? std::string("-") : a->text().toStdString());
         menu->close();
-        return true;
     };
     // A menu shown with exec() blocks the action: this timer reads it from the menu's own loop.
     QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (readAndClose())
-            poll.stop();
-    });
-    poll.start();
+    QObject::connect(&poll, &QTimer::timeout, readAndClose);
+    poll.start(10);
     action();
     poll.stop();
-    if (captions.empty()) {
-        // A menu that does not block is open by now, or opens once the click's events are through.
-        ProcessEvents();
-        readAndClose();
-    }
+    // A menu that does not block is open by now, or opens once the click's events are through.
+    ProcessEvents();
+    readAndClose();
     ProcessEvents();
     return captions;
-}
-
-bool PopUpShown() {
-    return QApplication::activePopupWidget() != nullptr;
 }
 
 std::int32_t RunAndCloseAsUser(Window& window, int timeoutMs) {

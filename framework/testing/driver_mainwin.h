@@ -2,6 +2,7 @@
 
 #include "framework/control.h"
 #include "framework/properties.h"
+#include "framework/testing/driver.h"
 #include "framework/window.h"
 
 #include <cstdint>
@@ -27,8 +28,10 @@ Image Grab(RectControl& control);
 // closing that menu as a user would with Escape. A menu that blocks while shown is read and closed from the
 // event loop it runs. Empty when no pop-up opened.
 std::vector<std::string> PopUpCaptionsOf(const std::function<void()>& action);
-// True while a pop-up menu is open.
-bool PopUpShown();
+// True while a pop-up menu is open (as PopupOpen).
+inline bool PopUpShown() {
+    return PopupOpen();
+}
 
 // Runs the runtime's event loop, asks the window to close as its close box does from within it, and gives the
 // exit status the run ends with. A loop that nothing ends stops after timeoutMs with status -1. The runtime

@@ -7,7 +7,6 @@
 
 namespace fw::testing {
 
-using detail::RunState;
 using detail::State;
 
 void FailObjectCreations(int count) {
@@ -19,7 +18,7 @@ void ThrowOnObjectCreation(void (*raise)()) {
 }
 
 void ResetRunState() {
-    RunState& s = State();
+    detail::RunState& s = State();
     s.quitRequested = false;
     s.quitCode = 0;
     s.reported = false;
@@ -27,10 +26,6 @@ void ResetRunState() {
     s.appObject = nullptr;
     s.creationFailures = 0;
     s.creationThrow = nullptr;
-}
-
-bool FailureReported() {
-    return State().reported;
 }
 
 void SetApplicationExecutable(std::string_view path) {

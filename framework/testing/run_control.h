@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-// Steers the runtime's state of the run for tests: failures to inject, the run's outcome to read back and
-// forget, the executable the program believes it is.
+// Steers the runtime's state of the run for tests: failures to inject, the run's outcome to forget, the
+// executable the program believes it is.
 namespace fw::testing {
 
 // The next count object creations through RuntimeNewObject give nil.
@@ -14,8 +14,6 @@ void ThrowOnObjectCreation(void (*raise)());
 // Forgets a pending quit, its code, a reported failure, the application object and pending creation failures,
 // so that one test process can run the loop many times.
 void ResetRunState();
-// Whether UnhandledException reported something since the last ResetRunState.
-bool FailureReported();
 // Makes ApplicationExecutable answer path (empty: the real executable again).
 void SetApplicationExecutable(std::string_view path);
 

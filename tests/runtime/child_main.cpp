@@ -6,12 +6,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <stdexcept>
 #include <string>
 
 namespace {
 
-class Boom : public fw::MenuItem {
-public:
+struct Boom : fw::MenuItem {
     bool Event_Action() override { throw fw::NilObjectException("nil object: Boom's target"); }
 };
 
@@ -32,27 +33,29 @@ void PrintTranslations() {
     fw::Quit(0);
 }
 
+// Outside the loop a handler's failure is reported at once; the quit that follows still sets the status.
+void ThrowOutsideLoop() {
+    fw::testing::After(0, [] { throw std::out_of_range("index 9"); });
+    fw::testing::ProcessEvents();
+    fw::Quit(4);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    const std::string scenario = argc == 3 ? argv[1] : "";
-    void (*steps)() = nullptr;
-    if (scenario == "throw-in-loop")
-        steps = [] { fw::testing::After(0, [] { throw fw::InvalidArgumentException("bad value"); }); };
-    else if (scenario == "throw-non-exception")
-        steps = [] { fw::testing::After(0, [] { throw 42; }); };
-    else if (scenario == "throw-from-shortcut")
-        steps = &ThrowFromShortcut;
-    else if (scenario == "throw-before-loop")
-        steps = [] { throw fw::NilObjectException("nil object: App"); };
-    else if (scenario == "quit-code")
-        steps = [] { fw::testing::After(0, [] { fw::Quit(7); }); };
-    else if (scenario == "quit-item")
-        steps = [] { fw::testing::After(0, [] { fw::MakeRef<fw::QuitMenuItem>()->Choose(); }); };
-    else if (scenario == "translations")
-        steps = &PrintTranslations;
-    else {
+    using fw::testing::After;
+    const std::map<std::string, void (*)()> scenarios = {
+        {"throw-in-loop", [] { After(0, [] { throw fw::InvalidArgumentException("bad value"); }); }},
+        {"throw-non-exception", [] { After(0, [] { throw 42; }); }},
+        {"throw-from-shortcut", &ThrowFromShortcut},
+        {"throw-before-loop", [] { throw fw::NilObjectException("nil object: App"); }},
+        {"throw-outside-loop", &ThrowOutsideLoop},
+        {"quit-code", [] { After(0, [] { fw::Quit(7); }); }},
+        {"quit-item", [] { After(0, [] { fw::MakeRef<fw::QuitMenuItem>()->Choose(); }); }},
+        {"translations", &PrintTranslations}};
+    const auto steps = scenarios.find(argc == 3 ? argv[1] : "");
+    if (steps == scenarios.end()) {
         std::fprintf(stderr, "usage: runtime_child <scenario> <executable path>\n");
         return 125;
     }
@@ -60,7 +63,7 @@ int main(int argc, char** argv) {
     fw::testing::SetApplicationExecutable(argv[2]);
     fw::RuntimeInit();
     try {
-        steps();
+        steps->second();
         fw::RuntimeRun();
     } catch (const std::exception& e) {
         fw::UnhandledException(e);
