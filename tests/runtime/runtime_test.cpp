@@ -118,6 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                 [](const fs::path& f) { ASSERT_EQ(mkfifo(f.c_str(), 0600), 0); }),
         Refused("Localizable_de.txt: not a regular file",
                 [](const fs::path& f) { fs::create_symlink("/dev/zero", f); }),
+        Refused("Localizable_de.txt: not a regular file", [](const fs::path& f) { fs::create_directory(f); }),
         Refused("Localizable_de.txt: cannot be read (", // a symbolic link loop: unreadable also to root
                 [](const fs::path& f) { fs::create_symlink(f.filename(), f); }),
         Refused("Localizable_de.txt: larger than 1 MiB; not used",
