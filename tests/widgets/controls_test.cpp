@@ -65,11 +65,14 @@ TEST_P(MaskedField, TypingTakesAsciiDigitsUpToTheLimitAndAPasteAllOrNothing) {
 }
 
 // Arabic-Indic 3, full-width 5, superscript 2 and one half; Devanagari 1: digits, but not ASCII ones.
-INSTANTIATE_TEST_SUITE_P(Keys, MaskedField,
-                         ::testing::Values(Typing{"12345678", "12345678", 8},
-                                           Typing{"123456789", "12345678", 8}, Typing{"1 2-3.4_a", "1234", 4},
-                                           Typing{"\xD9\xA3\xEF\xBC\x95\xC2\xB2\xC2\xBD", "", 0},
-                                           Typing{"\xE0\xA5\xA7\x39", "9", 1}));
+INSTANTIATE_TEST_SUITE_P(
+    Keys, MaskedField,
+    ::testing::Values(Typing{"12345678", "12345678", 8}, Typing{"123456789", "12345678", 8},
+                      Typing{"1 2-3.4_a", "1234", 4}, Typing{"12345678 60", "12345678", 8},
+                      Typing{"1234 5678", "12345678", 8},
+                      Typing{"01234567890123456789012345678901234567890123456789", "01234567", 8},
+                      Typing{"\xD9\xA3\xEF\xBC\x95\xC2\xB2\xC2\xBD", "", 0},
+                      Typing{"\xE0\xA5\xA7\x39", "9", 1}));
 
 TEST_F(ControlsTest, APasteOverASelectionCountsWhatItReplaces) {
     t::TypeText(*field, "12345678");
