@@ -25,6 +25,8 @@ target_sources(framework PRIVATE
     qt/cell_delegate.cpp
     qt/listbox_peer.h
     qt/listbox_peer.cpp
+    qt/edit_field_peer.h
+    qt/edit_field_peer.cpp
     qt/field_widget.h
     qt/field_widget.cpp
     qt/window_peer.h
