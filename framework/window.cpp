@@ -139,7 +139,7 @@ void Window::ThrowNoControl(std::string_view name, const std::type_info& wanted)
     if (c)
         throw NilObjectException(Describe() + ": control '" + std::string(name) + "' is a " +
                                  std::string(c->GetClass().name) + ", not the class wanted (" +
-                                 wanted.name() + ")");
+                                 TypeName(wanted) + ")");
     throw NilObjectException(Describe() + " has no control named '" + std::string(name) + "'");
 }
 
