@@ -1,13 +1,7 @@
 #include "framework/edit_field.h"
 
-#include "framework/qt/bridge.h"
-#include "framework/qt/control_peer.h"
-#include "framework/qt/field_widget.h"
+#include "framework/qt/edit_field_peer.h"
 #include "framework/qt/run_state.h"
-#include "framework/qt/whole_paste.h"
-
-#include <QLineEdit>
-#include <QRegularExpressionValidator>
 
 #include <algorithm>
 #include <span>
@@ -17,87 +11,8 @@ namespace fw {
 
 namespace {
 
-// The most characters a field with this mask and limit holds.
-int MaxLength(const fw::Text& mask, std::int32_t limit) {
-    constexpr int kWidgetMost = 32767; // the most a line edit holds
-    int most = limit > 0 ? std::min(limit, kWidgetMost) : kWidgetMost;
-    if (!mask.empty())
-        most = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(most), mask.size()));
-    return most;
-}
-
-class EditFieldPeer : public detail::ControlPeer {
-public:
-    explicit EditFieldPeer(EditField& owner) : ControlPeer(owner, new detail::FieldWidget()) {
-        static_cast<detail::FieldWidget*>(Field())->peer = this;
-        QObject::connect(Field(), &QLineEdit::textChanged, Context(),
-                         [this](const QString& t) { detail::FromQt([&] { OnChanged(t); }); });
-    }
-    ~EditFieldPeer() override {
-        if (QLineEdit* f = Field())
-            static_cast<detail::FieldWidget*>(f)->peer = nullptr;
-    }
-
-    QLineEdit* Field() const { return static_cast<QLineEdit*>(Widget()); }
-
-    // "TextChange" only when the text really differs from what the field last held.
-    void OnChanged(const QString& now) {
-        fw::Text t = detail::FromQString(now);
-        if (t == text)
-            return;
-        text = std::move(t);
-        Owner().RaiseEvent("TextChange");
-    }
-
-    int MaxLength() const { return fw::MaxLength(mask, limit); }
-
-    void ApplyLimits() {
-        QLineEdit* f = Field();
-        if (!f)
-            return;
-        const QValidator* old = f->validator();
-        if (mask.empty()) {
-            f->setValidator(nullptr);
-        } else {
-            // One ASCII digit per position: Qt's input masks admit other scripts' digits and placeholders.
-            const QString pattern = QStringLiteral("[0-9]{0,%1}").arg(MaxLength());
-            f->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), f));
-        }
-        delete old;
-        f->setMaxLength(MaxLength());
-    }
-
-    void ApplyAlignment() {
-        if (QLineEdit* f = Field())
-            f->setAlignment((alignment == 2   ? Qt::AlignHCenter
-                             : alignment == 3 ? Qt::AlignRight
-                                              : Qt::AlignLeft) |
-                            Qt::AlignVCenter);
-    }
-
-    void ApplyColors() {
-        if (QLineEdit* f = Field()) {
-            QPalette pal = f->palette();
-            if (textColorSet)
-                pal.setColor(QPalette::Text, detail::ToQColor(textColor));
-            if (backColorSet)
-                pal.setColor(QPalette::Base, detail::ToQColor(backColor));
-            f->setPalette(pal);
-        }
-    }
-
-    fw::Text text;
-    fw::Text mask;
-    std::int32_t limit = 0;
-    std::int32_t alignment = 0;
-    bool readOnly = false;
-    bool password = false;
-    bool border = true;
-    Color textColor{0, 0, 0};
-    Color backColor{255, 255, 255};
-    bool textColorSet = false;
-    bool backColorSet = false;
-};
+using detail::EditFieldPeer;
+using detail::FieldMaxLength;
 
 EditFieldPeer& P(const EditField& c) {
     return detail::PeerOf<EditFieldPeer>(c);
@@ -111,7 +26,7 @@ struct FieldRules {
     std::int32_t limit = 0;
 
     bool Admits(const fw::Text& t, const fw::Text& withMask) const {
-        if (static_cast<long long>(detail::ToQString(t).size()) > MaxLength(withMask, limit))
+        if (detail::FieldLength(t) > FieldMaxLength(withMask, limit))
             return false;
         return withMask.empty() ||
                std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -128,10 +43,10 @@ FieldRules RulesAfter(const EditField& field, std::span<const PropertyEntry> ear
             r.mask = std::get<fw::Text>(e.value);
         } else if (e.decl->name == "LimitText") {
             r.limit = std::get<std::int32_t>(e.value);
-            const QString shown = detail::ToQString(r.text);
-            const int most = MaxLength(r.mask, r.limit);
-            if (p.Field() && shown.size() > most) // the widget cuts its text to a lower limit
-                r.text = detail::FromQString(shown.left(most));
+            const int most = FieldMaxLength(r.mask, r.limit);
+            if (p.HasField() &&
+                detail::FieldLength(r.text) > most) // the widget cuts its text to a lower limit
+                r.text = detail::FieldLeft(r.text, most);
         }
     }
     return r;
@@ -141,8 +56,8 @@ void CheckText(const EditField& field, const fw::Text& v, std::span<const Proper
     const FieldRules r = RulesAfter(field, earlier);
     if (!r.Admits(v, r.mask))
         throw InvalidArgumentException(field.Describe() + " does not take the text '" + v + "' (mask '" +
-                                       r.mask + "', at most " + std::to_string(MaxLength(r.mask, r.limit)) +
-                                       " characters)");
+                                       r.mask + "', at most " +
+                                       std::to_string(FieldMaxLength(r.mask, r.limit)) + " characters)");
 }
 
 void CheckMask(const EditField& field, const fw::Text& v, std::span<const PropertyEntry> earlier) {
@@ -204,11 +119,7 @@ fw::Text EditField::Text() const {
 
 void EditField::SetText(const fw::Text& v) {
     CheckText(*this, v, {});
-    EditFieldPeer& p = P(*this);
-    if (QLineEdit* f = p.Field())
-        detail::CallIntoQt([&] { f->setText(detail::ToQString(v)); }); // raises TextChange when it differs
-    else
-        p.text = v;
+    P(*this).SetText(v); // raises TextChange when it differs
 }
 
 fw::Text EditField::Mask() const {
@@ -219,7 +130,7 @@ void EditField::SetMask(const fw::Text& v) {
     CheckMask(*this, v, {});
     EditFieldPeer& p = P(*this);
     p.mask = v;
-    detail::CallIntoQt([&] { p.ApplyLimits(); });
+    p.ApplyLimits();
 }
 
 std::int32_t EditField::LimitText() const {
@@ -229,7 +140,7 @@ std::int32_t EditField::LimitText() const {
 void EditField::SetLimitText(std::int32_t v) {
     EditFieldPeer& p = P(*this);
     p.limit = v;
-    detail::CallIntoQt([&] { p.ApplyLimits(); }); // the widget cuts a longer text to the limit
+    p.ApplyLimits(); // the widget cuts a longer text to the limit
 }
 
 bool EditField::ReadOnly() const {
@@ -238,8 +149,7 @@ bool EditField::ReadOnly() const {
 
 void EditField::SetReadOnly(bool v) {
     P(*this).readOnly = v;
-    if (QLineEdit* f = P(*this).Field())
-        f->setReadOnly(v);
+    P(*this).ApplyReadOnly();
 }
 
 bool EditField::Password() const {
@@ -248,8 +158,7 @@ bool EditField::Password() const {
 
 void EditField::SetPassword(bool v) {
     P(*this).password = v;
-    if (QLineEdit* f = P(*this).Field())
-        f->setEchoMode(v ? QLineEdit::Password : QLineEdit::Normal);
+    P(*this).ApplyPassword();
 }
 
 bool EditField::Border() const {
@@ -258,8 +167,7 @@ bool EditField::Border() const {
 
 void EditField::SetBorder(bool v) {
     P(*this).border = v;
-    if (QLineEdit* f = P(*this).Field())
-        f->setFrame(v);
+    P(*this).ApplyBorder();
 }
 
 std::int32_t EditField::Alignment() const {
@@ -294,39 +202,31 @@ void EditField::SetBackColor(Color v) {
 MORVALIT_FONT_ACCESSORS(EditField)
 
 bool EditField::CanUndo() const {
-    QLineEdit* f = P(*this).Field();
-    return f && f->isUndoAvailable();
+    return P(*this).CanUndo();
 }
 
 bool EditField::HasSelection() const {
-    QLineEdit* f = P(*this).Field();
-    return f && f->hasSelectedText();
+    return P(*this).HasSelection();
 }
 
 void EditField::Undo() {
-    if (QLineEdit* f = P(*this).Field())
-        detail::CallIntoQt([f] { f->undo(); });
+    P(*this).Undo();
 }
 
 void EditField::Cut() {
-    if (QLineEdit* f = P(*this).Field())
-        detail::CallIntoQt([f] { f->cut(); });
+    P(*this).Cut();
 }
 
 void EditField::Copy() {
-    if (QLineEdit* f = P(*this).Field())
-        detail::CallIntoQt([f] { f->copy(); });
+    P(*this).Copy();
 }
 
 void EditField::Paste() {
-    if (QLineEdit* f = P(*this).Field())
-        detail::CallIntoQt([f] { detail::PasteWhole(*f); });
+    P(*this).Paste();
 }
 
 void EditField::Clear() {
-    QLineEdit* f = P(*this).Field();
-    if (f && f->hasSelectedText())
-        detail::CallIntoQt([f] { f->del(); });
+    P(*this).Clear();
 }
 
 bool IsContextualClick() {

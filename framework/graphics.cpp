@@ -1,6 +1,5 @@
 #include "framework/graphics.h"
 
-#include "framework/qt/bridge.h"
 #include "framework/qt/graphics_peer.h"
 
 #include <algorithm>
@@ -24,24 +23,22 @@ void Graphics::SetForeColor(Color c) {
 }
 
 std::int32_t Graphics::Width() const {
-    return peer_->Size().width();
+    return peer_->Width();
 }
 
 std::int32_t Graphics::Height() const {
-    return peer_->Size().height();
+    return peer_->Height();
 }
 
 void Graphics::FillRect(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
-    QPainter* painter = peer_->Painter();
-    if (!painter)
+    if (!peer_->IsLent())
         throw NilObjectException("Graphics used after the paint it was lent for");
     if (width <= 0 || height <= 0)
         return;
-    // Clipped in 64 bits first: x + width must not overflow inside Qt's rectangle.
+    // Clipped in 64 bits first: x + width must not overflow inside the platform's rectangle.
     const std::int64_t right = std::min<std::int64_t>(std::int64_t{x} + width, INT32_MAX);
     const std::int64_t bottom = std::min<std::int64_t>(std::int64_t{y} + height, INT32_MAX);
-    painter->fillRect(QRect(QPoint(x, y), QPoint(static_cast<int>(right - 1), static_cast<int>(bottom - 1))),
-                      detail::ToQColor(peer_->foreColor));
+    peer_->Fill(x, y, static_cast<int>(right - 1), static_cast<int>(bottom - 1));
 }
 
 } // namespace fw

@@ -1,24 +1,12 @@
 #include "framework/group_box.h"
 
-#include "framework/qt/bridge.h"
-#include "framework/qt/control_peer.h"
-
-#include <QGroupBox>
+#include "framework/qt/group_box_peer.h"
 
 namespace fw {
 
 namespace {
 
-class GroupBoxPeer : public detail::ControlPeer {
-public:
-    explicit GroupBoxPeer(GroupBox& owner) : ControlPeer(owner, new QGroupBox()) {
-        tabFocus = Qt::NoFocus;
-        holdsControls = true;
-    }
-    QGroupBox* Box() const { return static_cast<QGroupBox*>(Widget()); }
-
-    fw::Text caption;
-};
+using detail::GroupBoxPeer;
 
 GroupBoxPeer& P(const GroupBox& c) {
     return detail::PeerOf<GroupBoxPeer>(c);
@@ -49,8 +37,7 @@ fw::Text GroupBox::Caption() const {
 
 void GroupBox::SetCaption(const fw::Text& v) {
     P(*this).caption = v;
-    if (QGroupBox* b = P(*this).Box())
-        b->setTitle(detail::EscapeMnemonics(v));
+    P(*this).ApplyCaption();
 }
 
 MORVALIT_FONT_ACCESSORS(GroupBox)

@@ -1,27 +1,14 @@
 #include "framework/image_well.h"
 
 #include "framework/plugins.h"
-#include "framework/qt/control_peer.h"
 #include "framework/qt/image_well_entry.h"
-#include "framework/qt/picture_peer.h"
-
-#include <QLabel>
-#include <QPixmap>
+#include "framework/qt/image_well_peer.h"
 
 namespace fw {
 
 namespace {
 
-class ImageWellPeer : public detail::ControlPeer {
-public:
-    explicit ImageWellPeer(ImageWell& owner) : ControlPeer(owner, new QLabel()) {
-        tabFocus = Qt::NoFocus;
-        Label()->setAlignment(Qt::AlignCenter);
-    }
-    QLabel* Label() const { return static_cast<QLabel*>(Widget()); }
-
-    Ref<Picture> picture;
-};
+using detail::ImageWellPeer;
 
 ImageWellPeer& P(const ImageWell& c) {
     return detail::PeerOf<ImageWellPeer>(c);
@@ -54,12 +41,7 @@ void ImageWell::SetImage(const Ref<Picture>& picture) {
 void detail::ImageWellImageSet(ImageWell& well, const Ref<Picture>& picture) {
     ImageWellPeer& p = P(well);
     p.picture = picture;
-    if (QLabel* l = p.Label()) {
-        if (picture)
-            l->setPixmap(QPixmap::fromImage(picture->Peer().image));
-        else
-            l->clear();
-    }
+    p.ApplyPicture();
 }
 
 } // namespace fw

@@ -1,7 +1,6 @@
 #include "framework/listbox.h"
 
 #include "framework/listbox_parsers.h"
-#include "framework/qt/bridge.h"
 #include "framework/qt/listbox_peer.h"
 
 #include <algorithm>
@@ -13,7 +12,6 @@ namespace fw {
 namespace {
 
 using detail::ListboxPeer;
-using detail::RowModel;
 
 ListboxPeer& P(const Listbox& c) {
     return detail::PeerOf<ListboxPeer>(c);
@@ -93,27 +91,26 @@ bool Listbox::Event_CellBackgroundPaint(Graphics&, std::int32_t, std::int32_t) {
 }
 
 void Listbox::AddRow(const fw::Text& text) {
-    std::vector<QString> cells;
-    cells.push_back(detail::ToQString(text));
-    P(*this).ShownRows().Append(std::move(cells));
+    P(*this).AddRow(text);
 }
 
 void Listbox::DeleteAllRows() {
-    P(*this).LiveRows().Clear();
+    P(*this).ClearRows();
 }
 
 std::int32_t Listbox::ListCount() const {
-    const RowModel* r = P(*this).Rows();
-    return r ? r->Rows() : 0;
+    return P(*this).ListCount();
 }
 
 fw::Text Listbox::Cell(std::int32_t row, std::int32_t column) const {
-    const RowModel& r = P(*this).LiveRows();
-    if (row < 0 || row >= r.Rows() || column < 0 || column >= r.Columns())
+    const ListboxPeer& p = P(*this);
+    const std::int32_t rows = p.LiveRowCount();
+    const std::int32_t columns = p.LiveColumnCount();
+    if (row < 0 || row >= rows || column < 0 || column >= columns)
         throw OutOfBoundsException(Describe() + ": no cell at row " + std::to_string(row) + ", column " +
-                                   std::to_string(column) + " (" + std::to_string(r.Rows()) + " rows, " +
-                                   std::to_string(r.Columns()) + " columns)");
-    return detail::FromQString(r.Text(row, column));
+                                   std::to_string(column) + " (" + std::to_string(rows) + " rows, " +
+                                   std::to_string(columns) + " columns)");
+    return p.CellText(row, column);
 }
 
 std::int32_t Listbox::SortedColumn() const {
@@ -127,23 +124,17 @@ void Listbox::SetSortedColumn(std::int32_t v) {
 }
 
 void Listbox::Sort() {
-    ListboxPeer& p = P(*this);
-    if (p.sortedColumn >= 0)
-        p.SortBy(p.sortedColumn, p.order);
+    P(*this).SortAgain();
 }
 
 std::int32_t Listbox::ColumnCount() const {
-    const RowModel* r = P(*this).Rows();
-    return r ? r->Columns() : 1;
+    return P(*this).ColumnCount();
 }
 
 void Listbox::SetColumnCount(std::int32_t v) {
     CheckColumnCount(*this, v);
     ListboxPeer& p = P(*this);
-    RowModel& rows = p.LiveRows();
-    if (v > 1)
-        p.Attach();
-    rows.SetColumns(v);
+    p.SetColumns(v);
     if (p.sortedColumn >= v)
         p.sortedColumn = -1;
     p.ApplyColumnWidths();
@@ -173,8 +164,7 @@ void Listbox::SetHasHeading(bool v) {
     p.hasHeading = v;
     if (v)
         p.Attach();
-    if (QTreeView* t = p.Tree())
-        t->setHeaderHidden(!v);
+    p.ApplyHasHeading();
 }
 
 fw::Text Listbox::InitialValue() const {
@@ -184,28 +174,20 @@ fw::Text Listbox::InitialValue() const {
 void Listbox::SetInitialValue(const fw::Text& v) {
     CheckInitialValue(*this, v);
     ListboxPeer& p = P(*this);
-    RowModel& rows = p.LiveRows();
     p.initialValue = v;
     // The initial value is the list's contents: it replaces the rows.
-    rows.Clear();
+    p.ClearRows();
     if (v.empty())
         return;
     p.Attach();
     bool first = true;
     for (const std::vector<fw::Text>& cells : detail::InitialValueLines(v)) {
-        if (first) {
-            QStringList headings;
-            for (const fw::Text& cell : cells)
-                headings << detail::ToQString(cell);
-            rows.SetHeadings(headings);
-        }
+        if (first)
+            p.SetHeadings(cells);
         if (!first || !p.hasHeading) {
             if (cells.size() == 1 && cells[0].empty())
                 continue; // an empty line
-            std::vector<QString> row;
-            for (int i = 0; i < static_cast<int>(cells.size()) && i < rows.Columns(); ++i)
-                row.push_back(detail::ToQString(cells[i]));
-            rows.Append(std::move(row));
+            p.AppendCells(cells);
         }
         first = false;
     }
@@ -227,9 +209,7 @@ std::int32_t Listbox::SelectionType() const {
 void Listbox::SetSelectionType(std::int32_t v) {
     CheckSelectionType(*this, v);
     P(*this).selectionType = v;
-    if (QTreeView* t = P(*this).Tree())
-        t->setSelectionMode(v == 1 ? QAbstractItemView::ExtendedSelection
-                                   : QAbstractItemView::SingleSelection);
+    P(*this).ApplySelectionType();
 }
 
 bool Listbox::Border() const {
@@ -238,8 +218,7 @@ bool Listbox::Border() const {
 
 void Listbox::SetBorder(bool v) {
     P(*this).border = v;
-    if (QTreeView* t = P(*this).Tree())
-        t->setFrameShape(v ? QFrame::StyledPanel : QFrame::NoFrame);
+    P(*this).ApplyBorder();
 }
 
 MORVALIT_FONT_ACCESSORS(Listbox)

@@ -1,28 +1,12 @@
 #include "framework/push_button.h"
 
-#include "framework/qt/bridge.h"
-#include "framework/qt/control_peer.h"
-
-#include <QPushButton>
+#include "framework/qt/push_button_peer.h"
 
 namespace fw {
 
 namespace {
 
-class PushButtonPeer : public detail::ControlPeer {
-public:
-    explicit PushButtonPeer(PushButton& owner) : ControlPeer(owner, new QPushButton()) {
-        // Enter and Esc are the window's: a focused button does not take Enter for itself.
-        Button()->setAutoDefault(false);
-        QObject::connect(Button(), &QPushButton::clicked, Context(),
-                         [this] { detail::FromQt([this] { Owner().RaiseEvent("Action"); }); });
-    }
-    QPushButton* Button() const { return static_cast<QPushButton*>(Widget()); }
-
-    fw::Text caption;
-    bool isDefault = false;
-    bool isCancel = false;
-};
+using detail::PushButtonPeer;
 
 PushButtonPeer& P(const PushButton& c) {
     return detail::PeerOf<PushButtonPeer>(c);
@@ -58,8 +42,7 @@ fw::Text PushButton::Caption() const {
 
 void PushButton::SetCaption(const fw::Text& v) {
     P(*this).caption = v;
-    if (QPushButton* b = P(*this).Button())
-        b->setText(detail::EscapeMnemonics(v));
+    P(*this).ApplyCaption();
 }
 
 bool PushButton::Default() const {
@@ -68,8 +51,7 @@ bool PushButton::Default() const {
 
 void PushButton::SetDefault(bool v) {
     P(*this).isDefault = v;
-    if (QPushButton* b = P(*this).Button())
-        b->setDefault(v); // the look; the window presses it on Enter
+    P(*this).ApplyDefault();
 }
 
 bool PushButton::Cancel() const {
@@ -83,9 +65,7 @@ void PushButton::SetCancel(bool v) {
 MORVALIT_FONT_ACCESSORS(PushButton)
 
 void PushButton::Push() {
-    QPushButton* b = P(*this).Button();
-    if (b && b->isEnabled() && b->isVisibleTo(b->window()))
-        detail::CallIntoQt([b] { b->click(); });
+    P(*this).Push();
 }
 
 } // namespace fw

@@ -1,44 +1,12 @@
 #include "framework/static_text.h"
 
-#include "framework/qt/bridge.h"
-#include "framework/qt/control_peer.h"
-
-#include <QLabel>
+#include "framework/qt/static_text_peer.h"
 
 namespace fw {
 
 namespace {
 
-class StaticTextPeer : public detail::ControlPeer {
-public:
-    explicit StaticTextPeer(StaticText& owner) : ControlPeer(owner, new QLabel()) {
-        tabFocus = Qt::NoFocus;
-        Label()->setTextFormat(Qt::PlainText);
-        ApplyAlignment();
-    }
-    QLabel* Label() const { return static_cast<QLabel*>(Widget()); }
-
-    void ApplyAlignment() {
-        if (QLabel* l = Label()) {
-            const Qt::Alignment h = align == 1   ? Qt::AlignHCenter
-                                    : align == 2 ? Qt::AlignRight
-                                                 : Qt::AlignLeft;
-            l->setAlignment(h | Qt::AlignTop);
-        }
-    }
-    void ApplyColor() {
-        if (QLabel* l = Label()) {
-            QPalette pal = l->palette();
-            pal.setColor(QPalette::WindowText, detail::ToQColor(color));
-            l->setPalette(pal);
-        }
-    }
-
-    fw::Text text;
-    std::int32_t align = 0;
-    Color color{0, 0, 0};
-    bool multiLine = false;
-};
+using detail::StaticTextPeer;
 
 StaticTextPeer& P(const StaticText& c) {
     return detail::PeerOf<StaticTextPeer>(c);
@@ -75,8 +43,7 @@ fw::Text StaticText::Text() const {
 
 void StaticText::SetText(const fw::Text& v) {
     P(*this).text = v;
-    if (QLabel* l = P(*this).Label())
-        l->setText(detail::ToQString(v));
+    P(*this).ApplyText();
 }
 
 std::int32_t StaticText::TextAlign() const {
@@ -103,8 +70,7 @@ bool StaticText::MultiLine() const {
 
 void StaticText::SetMultiLine(bool v) {
     P(*this).multiLine = v;
-    if (QLabel* l = P(*this).Label())
-        l->setWordWrap(v);
+    P(*this).ApplyMultiLine();
 }
 
 MORVALIT_FONT_ACCESSORS(StaticText)

@@ -2,12 +2,7 @@
 
 #include "framework/control.h"
 #include "framework/menu_item.h"
-#include "framework/qt/bridge.h"
-#include "framework/qt/control_peer.h"
-#include "framework/qt/menu_peer.h"
 #include "framework/qt/window_peer.h"
-
-#include <QApplication>
 
 #include <algorithm>
 #include <string>
@@ -42,7 +37,7 @@ const PropertyDecl kWindowProperties[] = {
 } // namespace
 
 Window::Window(std::string_view fullClassName) : fullClassName_(fullClassName) {
-    if (!qApp)
+    if (!detail::WindowPeer::GuiRunning())
         throw RuntimeException("a window cannot be made before the runtime has started");
     peer_ = std::make_unique<detail::WindowPeer>(*this);
 }
@@ -85,10 +80,7 @@ fw::Text Window::Title() const {
 
 void Window::SetTitle(const fw::Text& title) {
     peer_->title = title;
-    if (QWidget* top = peer_->Top())
-        // "[*]" is Qt's place for a modified mark; doubled, it shows as written.
-        top->setWindowTitle(
-            detail::ToQString(title).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+    peer_->ApplyTitle();
 }
 
 Ref<MenuBar> Window::MenuBar() const {
@@ -97,17 +89,7 @@ Ref<MenuBar> Window::MenuBar() const {
 
 void Window::SetMenuBar(const Ref<fw::MenuBar>& bar) {
     menuBar_ = bar;
-    if (!bar) {
-        if (QMenuBar* mb = peer_->MenuBarWidget()) {
-            mb->clear();
-            mb->hide();
-        }
-        return;
-    }
-    QMenuBar& mb = peer_->EnsureMenuBar();
-    mb.clear();
-    detail::InstallMenuBar(mb, *bar);
-    mb.setVisible(peer_->menuBarVisible);
+    peer_->ApplyMenuBar(bar.Get());
 }
 
 void Window::Show() {
@@ -115,11 +97,7 @@ void Window::Show() {
     if (p.state == detail::WindowPeer::State::Closed)
         throw InvalidArgumentException(Describe() + " is closed and cannot be shown");
     p.visible = true;
-    if (QWidget* top = p.Top()) {
-        top->show();
-        top->raise();
-        top->activateWindow();
-    }
+    p.ShowOnTop();
 }
 
 bool Window::IsOpen() const noexcept {
@@ -161,7 +139,7 @@ void Window::ThrowNoControl(std::string_view name, const std::type_info& wanted)
     if (c)
         throw NilObjectException(Describe() + ": control '" + std::string(name) + "' is a " +
                                  std::string(c->GetClass().name) + ", not the class wanted (" +
-                                 wanted.name() + ")");
+                                 TypeName(wanted) + ")");
     throw NilObjectException(Describe() + " has no control named '" + std::string(name) + "'");
 }
 
@@ -248,8 +226,8 @@ void Window::SetVisible(bool v) {
         return;
     if (v)
         Show();
-    else if (QWidget* top = p.Top())
-        top->hide();
+    else
+        p.Hide();
 }
 bool Window::CloseButton() const {
     return peer_->closeButton;
@@ -284,8 +262,7 @@ bool Window::MenuBarVisible() const {
 }
 void Window::SetMenuBarVisible(bool v) {
     peer_->menuBarVisible = v;
-    if (QMenuBar* mb = peer_->MenuBarWidget())
-        mb->setVisible(v && menuBar_);
+    peer_->ShowMenuBar(v && menuBar_);
 }
 
 Ref<Control> RuntimeWindowControlByName(const Window& window, std::string_view name) {

@@ -36,8 +36,7 @@ void CloseWindow(Window& window) {
     Ref<Window> keep(&window);
     if (peer.state == detail::WindowPeer::State::New) {
         peer.state = detail::WindowPeer::State::Closed;
-        if (QWidget* top = peer.Top())
-            top->hide();
+        peer.Hide();
         return;
     }
     struct Finish {
@@ -46,8 +45,7 @@ void CloseWindow(Window& window) {
             detail::WindowPeer& p = window.Peer();
             p.closing = false;
             p.state = detail::WindowPeer::State::Closed;
-            if (QWidget* top = p.Top())
-                top->hide();
+            p.Hide();
             Unregister(window);
         }
     };
@@ -79,8 +77,7 @@ void Window::Constructor() {
     } catch (...) {
         // A window that failed to build is not left open half-built.
         p.state = detail::WindowPeer::State::Closed;
-        if (QWidget* top = p.Top())
-            top->hide();
+        p.Hide();
         Unregister(*this);
         throw;
     }
@@ -118,8 +115,7 @@ void ReleaseWindowRegistry() {
     for (const Ref<Window>& w : list) {
         WindowPeer& p = w->Peer();
         p.state = WindowPeer::State::Closed;
-        if (QWidget* top = p.Top())
-            top->hide();
+        p.Hide();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/graphics.h"
+#include "framework/qt/bridge.h"
 
 #include <QPainter>
 #include <QSize>
@@ -13,9 +14,15 @@ class GraphicsPeer {
 public:
     GraphicsPeer(QPainter* painter, QSize size) : painter_(painter), size_(size) {}
 
-    QPainter* Painter() const noexcept { return painter_; }
-    QSize Size() const noexcept { return size_; }
+    bool IsLent() const noexcept { return painter_ != nullptr; }
+    std::int32_t Width() const noexcept { return size_.width(); }
+    std::int32_t Height() const noexcept { return size_.height(); }
     void Invalidate() noexcept { painter_ = nullptr; }
+
+    // Fills the pixels from left, top to right, bottom (both included) with foreColor; only while lent.
+    void Fill(int left, int top, int right, int bottom) {
+        painter_->fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), ToQColor(foreColor));
+    }
 
     Color foreColor{0, 0, 0};
 

@@ -51,6 +51,66 @@ void ListboxPeer::Attach() {
     ApplyHeadingIndex();
 }
 
+std::int32_t ListboxPeer::ListCount() const {
+    const RowModel* r = Rows();
+    return r ? r->Rows() : 0;
+}
+
+std::int32_t ListboxPeer::ColumnCount() const {
+    const RowModel* r = Rows();
+    return r ? r->Columns() : 1;
+}
+
+std::int32_t ListboxPeer::LiveRowCount() const {
+    return LiveRows().Rows();
+}
+
+std::int32_t ListboxPeer::LiveColumnCount() const {
+    return LiveRows().Columns();
+}
+
+fw::Text ListboxPeer::CellText(std::int32_t row, std::int32_t column) const {
+    return FromQString(LiveRows().Text(row, column));
+}
+
+void ListboxPeer::AddRow(const fw::Text& text) {
+    std::vector<QString> cells;
+    cells.push_back(ToQString(text));
+    ShownRows().Append(std::move(cells));
+}
+
+void ListboxPeer::AppendCells(const std::vector<fw::Text>& cells) {
+    RowModel& rows = LiveRows();
+    std::vector<QString> row;
+    for (int i = 0; i < static_cast<int>(cells.size()) && i < rows.Columns(); ++i)
+        row.push_back(ToQString(cells[i]));
+    rows.Append(std::move(row));
+}
+
+void ListboxPeer::SetHeadings(const std::vector<fw::Text>& headings) {
+    RowModel& rows = LiveRows();
+    QStringList texts;
+    for (const fw::Text& heading : headings)
+        texts << ToQString(heading);
+    rows.SetHeadings(texts);
+}
+
+void ListboxPeer::ClearRows() {
+    LiveRows().Clear();
+}
+
+void ListboxPeer::SetColumns(std::int32_t count) {
+    RowModel& rows = LiveRows();
+    if (count > 1)
+        Attach();
+    rows.SetColumns(count);
+}
+
+void ListboxPeer::SortAgain() {
+    if (sortedColumn >= 0)
+        SortBy(sortedColumn, order);
+}
+
 void ListboxPeer::SortBy(int column, Qt::SortOrder how) {
     order = how;
     RowModel& rows = ShownRows();
@@ -87,6 +147,22 @@ void ListboxPeer::ApplyColumnWidths() {
         if (widths[i] >= 0)
             t->header()->resizeSection(i, widths[i]);
     t->FillLastColumn();
+}
+
+void ListboxPeer::ApplyHasHeading() {
+    if (QTreeView* t = Tree())
+        t->setHeaderHidden(!hasHeading);
+}
+
+void ListboxPeer::ApplySelectionType() {
+    if (QTreeView* t = Tree())
+        t->setSelectionMode(selectionType == 1 ? QAbstractItemView::ExtendedSelection
+                                               : QAbstractItemView::SingleSelection);
+}
+
+void ListboxPeer::ApplyBorder() {
+    if (QTreeView* t = Tree())
+        t->setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame);
 }
 
 } // namespace fw::detail

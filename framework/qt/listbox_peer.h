@@ -32,10 +32,31 @@ public:
     // here on and take the width and sort mark they would have had all along.
     void Attach();
 
+    // Row counts of the list as it is: none and one column once its window is gone.
+    std::int32_t ListCount() const;
+    std::int32_t ColumnCount() const;
+    // Of the live list: raise NilObjectException once its window is gone.
+    std::int32_t LiveRowCount() const;
+    std::int32_t LiveColumnCount() const;
+    fw::Text CellText(std::int32_t row, std::int32_t column) const;
+    // Shown: a row whose first cell is text.
+    void AddRow(const fw::Text& text);
+    // Of the live list, shown only once attached: a row of the first cells that fit the columns.
+    void AppendCells(const std::vector<fw::Text>& cells);
+    void SetHeadings(const std::vector<fw::Text>& headings);
+    void ClearRows();
+    // More than one column attaches the view first.
+    void SetColumns(std::int32_t count);
+
+    // Sorts again by the sorted column in the last order, if a column is sorted.
+    void SortAgain();
     void SortBy(int column, Qt::SortOrder how);
     void OnHeadingClicked(int column);
     void ApplyHeadingIndex();
     void ApplyColumnWidths();
+    void ApplyHasHeading();
+    void ApplySelectionType();
+    void ApplyBorder();
 
     std::int32_t sortedColumn = -1;
     Qt::SortOrder order = Qt::AscendingOrder;

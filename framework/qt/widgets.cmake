@@ -25,8 +25,18 @@ target_sources(framework PRIVATE
     qt/cell_delegate.cpp
     qt/listbox_peer.h
     qt/listbox_peer.cpp
+    qt/static_text_peer.h
+    qt/static_text_peer.cpp
+    qt/edit_field_peer.h
+    qt/edit_field_peer.cpp
     qt/field_widget.h
     qt/field_widget.cpp
+    qt/push_button_peer.h
+    qt/push_button_peer.cpp
+    qt/group_box_peer.h
+    qt/group_box_peer.cpp
+    qt/image_well_peer.h
+    qt/image_well_peer.cpp
     qt/window_peer.h
     qt/window_peer.cpp
     qt/graphics_peer.h

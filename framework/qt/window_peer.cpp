@@ -2,7 +2,9 @@
 
 #include "framework/push_button.h"
 #include "framework/qt/control_peer.h"
+#include "framework/qt/menu_peer.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QResizeEvent>
@@ -79,6 +81,10 @@ WindowPeer::~WindowPeer() {
     }
 }
 
+bool WindowPeer::GuiRunning() noexcept {
+    return qApp != nullptr;
+}
+
 QMenuBar& WindowPeer::EnsureMenuBar() {
     if (!menuBar_) {
         menuBar_ = new QMenuBar(top_);
@@ -146,6 +152,44 @@ void WindowPeer::ApplyBackground() {
         content_->setPalette(QPalette());
     }
     content_->setAutoFillBackground(hasBackColor);
+}
+
+void WindowPeer::ApplyTitle() {
+    if (QWidget* top = Top())
+        // "[*]" is Qt's place for a modified mark; doubled, it shows as written.
+        top->setWindowTitle(ToQString(title).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+}
+
+void WindowPeer::ApplyMenuBar(fw::MenuBar* bar) {
+    if (!bar) {
+        if (QMenuBar* mb = MenuBarWidget()) {
+            mb->clear();
+            mb->hide();
+        }
+        return;
+    }
+    QMenuBar& mb = EnsureMenuBar();
+    mb.clear();
+    InstallMenuBar(mb, *bar);
+    mb.setVisible(menuBarVisible);
+}
+
+void WindowPeer::ShowMenuBar(bool shown) {
+    if (QMenuBar* mb = MenuBarWidget())
+        mb->setVisible(shown);
+}
+
+void WindowPeer::ShowOnTop() {
+    if (QWidget* top = Top()) {
+        top->show();
+        top->raise();
+        top->activateWindow();
+    }
+}
+
+void WindowPeer::Hide() {
+    if (QWidget* top = Top())
+        top->hide();
 }
 
 void WindowPeer::UpdateTabOrder() {

@@ -33,6 +33,9 @@ public:
 
     enum class State { New, Building, Open, Closed };
 
+    // Whether the platform's application object exists: windows need it.
+    static bool GuiRunning() noexcept;
+
     Window& Owner() const noexcept { return owner_; }
     WindowWidget* Top() const noexcept { return top_.data(); }
     QWidget* Content() const noexcept { return content_.data(); }
@@ -45,7 +48,16 @@ public:
     void ApplySize();
     void ApplyFlags();
     void ApplyBackground();
+    void ApplyTitle();
+    // Shows the bar's menus, or empties and hides the menu bar for nil.
+    void ApplyMenuBar(fw::MenuBar* bar);
+    // Shows or hides the menu bar widget, if there is one.
+    void ShowMenuBar(bool shown);
     void UpdateTabOrder();
+
+    // The top-level widget shown, raised and activated; or hidden.
+    void ShowOnTop();
+    void Hide();
 
     // Controls made by Window::New that are still alive (registered or not).
     void Adopt(Control& control) { adopted.push_back(&control); }

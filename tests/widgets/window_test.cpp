@@ -158,7 +158,10 @@ TEST_F(WindowTest, LookupsByNameAndNamesUniqueWithinAWindow) {
     EXPECT_EQ(w->FindControl("editfield1"), nullptr);
     EXPECT_THAT([&] { Get("EditField9"); }, ::testing::ThrowsMessage<fw::NilObjectException>(
                                                 "Window 'Tests.MainLike' has no control named 'EditField9'"));
-    EXPECT_THROW(Get<fw::EditField>("StaticText1"), fw::NilObjectException); // wrong class
+    EXPECT_THAT([&] { Get<fw::EditField>("StaticText1"); },
+                ::testing::ThrowsMessage<fw::NilObjectException>(
+                    "Window 'Tests.MainLike': control 'StaticText1' is a StaticText, not the class wanted "
+                    "(fw::EditField)"));
     // A name taken or empty, a control added already or made by another window, or none.
     Ref<MainLike> other = fw::MakeRef<MainLike>("Tests.Other");
     for (auto [name, c] : {std::pair{"EditField1", w->New<fw::StaticText>()},

@@ -1,0 +1,15 @@
+#include "framework/qt/group_box_peer.h"
+
+namespace fw::detail {
+
+GroupBoxPeer::GroupBoxPeer(GroupBox& owner) : ControlPeer(owner, new QGroupBox()) {
+    tabFocus = Qt::NoFocus;
+    holdsControls = true;
+}
+
+void GroupBoxPeer::ApplyCaption() {
+    if (QGroupBox* b = Box())
+        b->setTitle(EscapeMnemonics(caption));
+}
+
+} // namespace fw::detail

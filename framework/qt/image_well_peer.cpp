@@ -1,0 +1,23 @@
+#include "framework/qt/image_well_peer.h"
+
+#include "framework/qt/picture_peer.h"
+
+#include <QPixmap>
+
+namespace fw::detail {
+
+ImageWellPeer::ImageWellPeer(ImageWell& owner) : ControlPeer(owner, new QLabel()) {
+    tabFocus = Qt::NoFocus;
+    Label()->setAlignment(Qt::AlignCenter);
+}
+
+void ImageWellPeer::ApplyPicture() {
+    if (QLabel* l = Label()) {
+        if (picture)
+            l->setPixmap(QPixmap::fromImage(picture->Peer().image));
+        else
+            l->clear();
+    }
+}
+
+} // namespace fw::detail

@@ -1,0 +1,28 @@
+#include "framework/qt/push_button_peer.h"
+
+namespace fw::detail {
+
+PushButtonPeer::PushButtonPeer(PushButton& owner) : ControlPeer(owner, new QPushButton()) {
+    // Enter and Esc are the window's: a focused button does not take Enter for itself.
+    Button()->setAutoDefault(false);
+    QObject::connect(Button(), &QPushButton::clicked, Context(),
+                     [this] { FromQt([this] { Owner().RaiseEvent("Action"); }); });
+}
+
+void PushButtonPeer::ApplyCaption() {
+    if (QPushButton* b = Button())
+        b->setText(EscapeMnemonics(caption));
+}
+
+void PushButtonPeer::ApplyDefault() {
+    if (QPushButton* b = Button())
+        b->setDefault(isDefault);
+}
+
+void PushButtonPeer::Push() {
+    QPushButton* b = Button();
+    if (b && b->isEnabled() && b->isVisibleTo(b->window()))
+        CallIntoQt([b] { b->click(); });
+}
+
+} // namespace fw::detail

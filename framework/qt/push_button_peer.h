@@ -1,0 +1,27 @@
+#pragma once
+
+#include "framework/push_button.h"
+#include "framework/qt/control_peer.h"
+
+#include <QPushButton>
+
+namespace fw::detail {
+
+// A PushButton on this platform: its button, which raises Action when clicked, and its declared values.
+class PushButtonPeer : public ControlPeer {
+public:
+    explicit PushButtonPeer(PushButton& owner);
+    QPushButton* Button() const { return static_cast<QPushButton*>(Widget()); }
+
+    void ApplyCaption();
+    // The look of the window's default button; the window presses it on Enter.
+    void ApplyDefault();
+    // Clicks the button as the user would, when it is enabled and shown in its window.
+    void Push();
+
+    fw::Text caption;
+    bool isDefault = false;
+    bool isCancel = false;
+};
+
+} // namespace fw::detail
