@@ -11,7 +11,8 @@
 // Property strings written in code as tables of entries and encoded to their bytes at compile time:
 //
 //   using namespace fw::prop;
-//   constexpr fw::PropertyLiteral kLabel[] = {Str("Name", "StaticText1"), Int("Left", 46)};
+//   constexpr fw::PropertyLiteral kLabel[] = {Str("Name", "StaticText1"), Int("Index", kNoIndex),
+//                                              Int("Left", 46)};
 //   constexpr auto kLabelBytes = fw::EncodeProperties<fw::EncodedSize(kLabel)>(kLabel);
 //   fw::SetProperties(label, fw::AsBytes(kLabelBytes));
 namespace fw {
@@ -26,6 +27,9 @@ struct PropertyLiteral {
 };
 
 namespace prop {
+
+// The Index of a control that is not part of a control array.
+inline constexpr std::int32_t kNoIndex = INT32_MIN;
 
 constexpr PropertyLiteral Int(std::string_view name, std::int32_t v) {
     return {name, PropertyType::Integer, v};

@@ -60,16 +60,17 @@ void Finestra1::CreateControls0() {
     AddNewControl<fw::EditField>(*this, "EditField1");
     fw::SetProperties(*EditField1(), finestra1_properties::EditField1());
     EditField1()->InstallInstanceEventHandler(
-        "TextChange", fw::RuntimeCreateDelegate(&Finestra1::EditField1_TextChange, *this, "(  )"));
+        "TextChange",
+        fw::RuntimeCreateDelegate(&Finestra1::EditField1_TextChange, *this, fw::kSignatureNone));
     EditField1()->InstallInstanceEventHandler(
         "MouseDown",
-        fw::RuntimeCreateDelegate(&Finestra1::EditField1_MouseDown, *this, "( Int32, Int32 ) as Boolean"));
+        fw::RuntimeCreateDelegate(&Finestra1::EditField1_MouseDown, *this, fw::kSignatureIntInt));
 
     AddNewControl<fw::PushButton>(*this, "PushButton1");
     PushButton1()->SetCaption(Localize::calcCCodice());
     fw::SetProperties(*PushButton1(), finestra1_properties::PushButton1());
     PushButton1()->InstallInstanceEventHandler(
-        "Action", fw::RuntimeCreateDelegate(&Finestra1::PushButton1_Action, *this, "(  )"));
+        "Action", fw::RuntimeCreateDelegate(&Finestra1::PushButton1_Action, *this, fw::kSignatureNone));
 
     AddNewControl<fw::GroupBox>(*this, "GroupBox1");
     GroupBox1()->SetCaption(Localize::contrmatazi());
@@ -85,8 +86,7 @@ void Finestra1::CreateControls0() {
     AddNewControl<ARListBox>(*this, "ARListBox1");
     fw::SetProperties(*ARListBox1(), finestra1_properties::ARListBox1());
     ARListBox1()->InstallInstanceEventHandler(
-        "SortColumn",
-        fw::RuntimeCreateDelegate(&Finestra1::ARListBox1_SortColumn, *this, "( Int32 ) as Boolean"));
+        "SortColumn", fw::RuntimeCreateDelegate(&Finestra1::ARListBox1_SortColumn, *this, fw::kSignatureInt));
 }
 
 // The button follows the length alone: the field's mask already keeps out anything but digits.
