@@ -196,14 +196,6 @@ constexpr auto kPushButton1Bytes = fw::EncodeProperties<fw::EncodedSize(kPushBut
 constexpr auto kImageWell1Bytes = fw::EncodeProperties<fw::EncodedSize(kImageWell1)>(kImageWell1);
 constexpr auto kStaticText3Bytes = fw::EncodeProperties<fw::EncodedSize(kStaticText3)>(kStaticText3);
 
-// Makes a control of class C for the window, builds it and registers it under its name.
-template <class C>
-void AddNew(Info& window, std::string_view name) {
-    fw::Ref<C> control = window.New<C>();
-    control->Constructor();
-    window.AddControl(name, control);
-}
-
 } // namespace
 
 Info::Info() : fw::Window("Info.Info") {}
@@ -218,24 +210,24 @@ void Info::CreateControls() {
 }
 
 void Info::CreateControls0() {
-    AddNew<fw::StaticText>(*this, "StaticText1");
+    AddNew<fw::StaticText>("StaticText1");
     StaticText1()->SetText(Localize::versione());
     fw::SetProperties(*StaticText1(), fw::AsBytes(kStaticText1Bytes));
     StaticText1()->InstallInstanceEventHandler(
         "Open", fw::RuntimeCreateDelegate(&Info::StaticText1_Open, *this, fw::kSignatureNone));
 
-    AddNew<fw::StaticText>(*this, "StaticText2");
+    AddNew<fw::StaticText>("StaticText2");
     fw::SetProperties(*StaticText2(), fw::AsBytes(kStaticText2Bytes));
 
-    AddNew<fw::PushButton>(*this, "PushButton1");
+    AddNew<fw::PushButton>("PushButton1");
     fw::SetProperties(*PushButton1(), fw::AsBytes(kPushButton1Bytes));
     PushButton1()->InstallInstanceEventHandler(
         "Action", fw::RuntimeCreateDelegate(&Info::PushButton1_Action, *this, fw::kSignatureNone));
 
-    AddNew<fw::ImageWell>(*this, "ImageWell1");
+    AddNew<fw::ImageWell>("ImageWell1");
     fw::SetProperties(*ImageWell1(), fw::AsBytes(kImageWell1Bytes));
 
-    AddNew<fw::StaticText>(*this, "StaticText3");
+    AddNew<fw::StaticText>("StaticText3");
     StaticText3()->SetText(Localize::PrFree());
     fw::SetProperties(*StaticText3(), fw::AsBytes(kStaticText3Bytes));
     StaticText3()->InstallInstanceEventHandler(

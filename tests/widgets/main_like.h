@@ -27,9 +27,7 @@ inline W At(int left, int top, int width, int height) {
 // Makes a control of the window, registers it, labels it and then applies its string.
 template <class C>
 fw::Ref<C> Add(fw::Window& w, const char* name, const W& props = {}, std::function<void(C&)> label = {}) {
-    fw::Ref<C> c = w.New<C>();
-    c->Constructor();
-    w.AddControl(name, c);
+    fw::Ref<C> c = w.AddNew<C>(name);
     if (label)
         label(*c);
     fw::SetProperties(*c, props.Bytes());
