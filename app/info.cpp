@@ -7,13 +7,9 @@
 #include "framework/property_literal.h"
 #include "framework/runtime.h"
 
-#include <climits>
-
 namespace {
 
 using namespace fw::prop;
-
-constexpr std::int32_t kNoIndex = INT_MIN; // a control that is not part of a control array
 
 // One entry per line, in the order the strings hold them, so each table reads (and diffs) like its design.
 // clang-format off
@@ -200,16 +196,6 @@ constexpr auto kPushButton1Bytes = fw::EncodeProperties<fw::EncodedSize(kPushBut
 constexpr auto kImageWell1Bytes = fw::EncodeProperties<fw::EncodedSize(kImageWell1)>(kImageWell1);
 constexpr auto kStaticText3Bytes = fw::EncodeProperties<fw::EncodedSize(kStaticText3)>(kStaticText3);
 
-constexpr std::string_view kNoArguments = "(  )";
-
-// Makes a control of class C for the window, builds it and registers it under its name.
-template <class C>
-void AddNew(Info& window, std::string_view name) {
-    fw::Ref<C> control = window.New<C>();
-    control->Constructor();
-    window.AddControl(name, control);
-}
-
 } // namespace
 
 Info::Info() : fw::Window("Info.Info") {}
@@ -224,28 +210,28 @@ void Info::CreateControls() {
 }
 
 void Info::CreateControls0() {
-    AddNew<fw::StaticText>(*this, "StaticText1");
+    AddNew<fw::StaticText>("StaticText1");
     StaticText1()->SetText(Localize::versione());
     fw::SetProperties(*StaticText1(), fw::AsBytes(kStaticText1Bytes));
     StaticText1()->InstallInstanceEventHandler(
-        "Open", fw::RuntimeCreateDelegate(&Info::StaticText1_Open, *this, kNoArguments));
+        "Open", fw::RuntimeCreateDelegate(&Info::StaticText1_Open, *this, fw::kSignatureNone));
 
-    AddNew<fw::StaticText>(*this, "StaticText2");
+    AddNew<fw::StaticText>("StaticText2");
     fw::SetProperties(*StaticText2(), fw::AsBytes(kStaticText2Bytes));
 
-    AddNew<fw::PushButton>(*this, "PushButton1");
+    AddNew<fw::PushButton>("PushButton1");
     fw::SetProperties(*PushButton1(), fw::AsBytes(kPushButton1Bytes));
     PushButton1()->InstallInstanceEventHandler(
-        "Action", fw::RuntimeCreateDelegate(&Info::PushButton1_Action, *this, kNoArguments));
+        "Action", fw::RuntimeCreateDelegate(&Info::PushButton1_Action, *this, fw::kSignatureNone));
 
-    AddNew<fw::ImageWell>(*this, "ImageWell1");
+    AddNew<fw::ImageWell>("ImageWell1");
     fw::SetProperties(*ImageWell1(), fw::AsBytes(kImageWell1Bytes));
 
-    AddNew<fw::StaticText>(*this, "StaticText3");
+    AddNew<fw::StaticText>("StaticText3");
     StaticText3()->SetText(Localize::PrFree());
     fw::SetProperties(*StaticText3(), fw::AsBytes(kStaticText3Bytes));
     StaticText3()->InstallInstanceEventHandler(
-        "Open", fw::RuntimeCreateDelegate(&Info::StaticText3_Open, *this, kNoArguments));
+        "Open", fw::RuntimeCreateDelegate(&Info::StaticText3_Open, *this, fw::kSignatureNone));
 }
 
 void Info::StaticText1_Open() {

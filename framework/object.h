@@ -2,6 +2,7 @@
 
 #include "framework/exceptions.h"
 
+#include <concepts>
 #include <cstdint>
 #include <string>
 #include <typeinfo>
@@ -56,9 +57,11 @@ public:
     }
     Ref(const Ref& o) noexcept : Ref(o.p_) {}
     Ref(Ref&& o) noexcept : p_(std::exchange(o.p_, nullptr)) {}
-    template <class U>
-    Ref(const Ref<U>& o) noexcept : Ref(static_cast<T*>(o.Get())) {}
-    template <class U>
+    // Only up the class chain: a Ref to a derived class is a Ref to its base. Going down is RefCast's,
+    // which checks the object's class.
+    template <std::derived_from<T> U>
+    Ref(const Ref<U>& o) noexcept : Ref(o.Get()) {}
+    template <std::derived_from<T> U>
     Ref(Ref<U>&& o) noexcept : p_(o.Leak()) {}
     ~Ref() {
         if (p_)

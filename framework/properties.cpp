@@ -81,13 +81,6 @@ std::uint32_t ReadBigEndian32(std::string_view bytes, std::size_t at) noexcept {
     return (b(0) << 24) | (b(1) << 16) | (b(2) << 8) | b(3);
 }
 
-void AppendBigEndian32(std::string& out, std::uint32_t v) {
-    out += static_cast<char>((v >> 24) & 0xFF);
-    out += static_cast<char>((v >> 16) & 0xFF);
-    out += static_cast<char>((v >> 8) & 0xFF);
-    out += static_cast<char>(v & 0xFF);
-}
-
 } // namespace
 
 const char* PropertyTypeName(PropertyType type) noexcept {
@@ -239,38 +232,6 @@ void SetProperty(Object& target, std::string_view name, const PropertyValue& val
                                        PropertyTypeName(decl->type) + ", not " +
                                        PropertyTypeName(TypeOf(value)));
     decl->set(target, *decl, value);
-}
-
-void PropertyStringWriter::Name(std::string_view name) {
-    bytes_ += name;
-    bytes_ += ' ';
-}
-
-PropertyStringWriter& PropertyStringWriter::Integer(std::string_view name, std::int32_t value) {
-    Name(name);
-    AppendBigEndian32(bytes_, static_cast<std::uint32_t>(value));
-    return *this;
-}
-
-PropertyStringWriter& PropertyStringWriter::Boolean(std::string_view name, bool value) {
-    Name(name);
-    bytes_ += static_cast<char>(value ? 1 : 0);
-    return *this;
-}
-
-PropertyStringWriter& PropertyStringWriter::Colour(std::string_view name, Color value) {
-    Name(name);
-    bytes_ += static_cast<char>(value.red);
-    bytes_ += static_cast<char>(value.green);
-    bytes_ += static_cast<char>(value.blue);
-    return *this;
-}
-
-PropertyStringWriter& PropertyStringWriter::String(std::string_view name, std::string_view value) {
-    Name(name);
-    AppendBigEndian32(bytes_, static_cast<std::uint32_t>(value.size()));
-    bytes_ += value;
-    return *this;
 }
 
 } // namespace fw

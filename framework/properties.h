@@ -211,18 +211,4 @@ void SetProperties(Object& target, std::string_view bytes);
 PropertyValue GetProperty(const Object& target, std::string_view name);
 void SetProperty(Object& target, std::string_view name, const PropertyValue& value);
 
-// Builds property strings in the byte format the reader takes (for data written in code and for tests).
-class PropertyStringWriter {
-public:
-    PropertyStringWriter& Integer(std::string_view name, std::int32_t value);
-    PropertyStringWriter& Boolean(std::string_view name, bool value);
-    PropertyStringWriter& Colour(std::string_view name, Color value);
-    PropertyStringWriter& String(std::string_view name, std::string_view value);
-    const std::string& Bytes() const noexcept { return bytes_; }
-
-private:
-    void Name(std::string_view name);
-    std::string bytes_;
-};
-
 } // namespace fw

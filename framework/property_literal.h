@@ -11,7 +11,8 @@
 // Property strings written in code as tables of entries and encoded to their bytes at compile time:
 //
 //   using namespace fw::prop;
-//   constexpr fw::PropertyLiteral kLabel[] = {Str("Name", "StaticText1"), Int("Left", 46)};
+//   constexpr fw::PropertyLiteral kLabel[] = {Str("Name", "StaticText1"), Int("Index", kNoIndex),
+//                                              Int("Left", 46)};
 //   constexpr auto kLabelBytes = fw::EncodeProperties<fw::EncodedSize(kLabel)>(kLabel);
 //   fw::SetProperties(label, fw::AsBytes(kLabelBytes));
 namespace fw {
@@ -26,6 +27,9 @@ struct PropertyLiteral {
 };
 
 namespace prop {
+
+// The Index of a control that is not part of a control array.
+inline constexpr std::int32_t kNoIndex = INT32_MIN;
 
 constexpr PropertyLiteral Int(std::string_view name, std::int32_t v) {
     return {name, PropertyType::Integer, v};
@@ -53,40 +57,47 @@ constexpr std::size_t EncodedSize(std::span<const PropertyLiteral> entries) {
     return n;
 }
 
-template <std::size_t N>
-constexpr std::array<char, N> EncodeProperties(std::span<const PropertyLiteral> entries) {
-    std::array<char, N> out{};
-    std::size_t at = 0;
-    auto put = [&](std::uint8_t b) { out[at++] = static_cast<char>(b); };
+// The one writer of the byte format the property reader takes: each byte goes to put(char), so the same
+// routine fills an array at compile time and a string at run time.
+template <class Put>
+constexpr void WriteProperties(std::span<const PropertyLiteral> entries, Put&& put) {
+    auto put8 = [&](std::uint32_t v) { put(static_cast<char>(static_cast<std::uint8_t>(v))); };
     auto put32 = [&](std::uint32_t v) {
-        put(static_cast<std::uint8_t>(v >> 24));
-        put(static_cast<std::uint8_t>(v >> 16));
-        put(static_cast<std::uint8_t>(v >> 8));
-        put(static_cast<std::uint8_t>(v));
+        put8(v >> 24);
+        put8(v >> 16);
+        put8(v >> 8);
+        put8(v);
     };
     for (const PropertyLiteral& e : entries) {
         for (char c : e.name)
-            put(static_cast<std::uint8_t>(c));
-        put(0x20);
+            put(c);
+        put(' ');
         switch (e.type) {
         case PropertyType::Integer:
             put32(static_cast<std::uint32_t>(e.integer));
             break;
         case PropertyType::Boolean:
-            put(e.boolean ? 1 : 0);
+            put8(e.boolean ? 1 : 0);
             break;
         case PropertyType::Color:
-            put(e.color.red);
-            put(e.color.green);
-            put(e.color.blue);
+            put8(e.color.red);
+            put8(e.color.green);
+            put8(e.color.blue);
             break;
         case PropertyType::String:
             put32(static_cast<std::uint32_t>(e.text.size()));
             for (char c : e.text)
-                put(static_cast<std::uint8_t>(c));
+                put(c);
             break;
         }
     }
+}
+
+template <std::size_t N>
+constexpr std::array<char, N> EncodeProperties(std::span<const PropertyLiteral> entries) {
+    std::array<char, N> out{};
+    std::size_t at = 0;
+    WriteProperties(entries, [&](char c) { out[at++] = c; });
     return out;
 }
 

@@ -60,6 +60,14 @@ public:
         Adopt(*control);
         return control;
     }
+    // A new control of class C, constructed and registered under name, as AddControl does.
+    template <class C>
+    Ref<C> AddNew(std::string_view name) {
+        Ref<C> control = New<C>();
+        control->Constructor();
+        AddControl(name, control);
+        return control;
+    }
     // Registers a constructed control under its name; the window holds it from now on. A second control of
     // the same name raises InvalidArgumentException.
     void AddControl(std::string_view name, const Ref<Control>& control);

@@ -17,15 +17,6 @@ namespace {
 
 constexpr std::string_view kFullClassName = "Finestra1.Finestra1";
 
-// A new control of class C made for the window, constructed and registered there under name. The window
-// holds it from now on; callers reach it again by name.
-template <class C>
-void AddNewControl(fw::Window& window, std::string_view name) {
-    fw::Ref<C> control = window.New<C>();
-    control->Constructor();
-    window.AddControl(name, control);
-}
-
 } // namespace
 
 fw::Ref<::Finestra1> implicit::Finestra1() {
@@ -53,40 +44,40 @@ void Finestra1::CreateControls() {
 // Each control is finished before the next starts; a group box comes before the control placed in it,
 // since that control's InitialParent names it.
 void Finestra1::CreateControls0() {
-    AddNewControl<fw::StaticText>(*this, "StaticText1");
+    AddNew<fw::StaticText>("StaticText1");
     StaticText1()->SetText(Localize::matrAzi());
     fw::SetProperties(*StaticText1(), finestra1_properties::StaticText1());
 
-    AddNewControl<fw::EditField>(*this, "EditField1");
+    AddNew<fw::EditField>("EditField1");
     fw::SetProperties(*EditField1(), finestra1_properties::EditField1());
     EditField1()->InstallInstanceEventHandler(
-        "TextChange", fw::RuntimeCreateDelegate(&Finestra1::EditField1_TextChange, *this, "(  )"));
+        "TextChange",
+        fw::RuntimeCreateDelegate(&Finestra1::EditField1_TextChange, *this, fw::kSignatureNone));
     EditField1()->InstallInstanceEventHandler(
         "MouseDown",
-        fw::RuntimeCreateDelegate(&Finestra1::EditField1_MouseDown, *this, "( Int32, Int32 ) as Boolean"));
+        fw::RuntimeCreateDelegate(&Finestra1::EditField1_MouseDown, *this, fw::kSignatureIntInt));
 
-    AddNewControl<fw::PushButton>(*this, "PushButton1");
+    AddNew<fw::PushButton>("PushButton1");
     PushButton1()->SetCaption(Localize::calcCCodice());
     fw::SetProperties(*PushButton1(), finestra1_properties::PushButton1());
     PushButton1()->InstallInstanceEventHandler(
-        "Action", fw::RuntimeCreateDelegate(&Finestra1::PushButton1_Action, *this, "(  )"));
+        "Action", fw::RuntimeCreateDelegate(&Finestra1::PushButton1_Action, *this, fw::kSignatureNone));
 
-    AddNewControl<fw::GroupBox>(*this, "GroupBox1");
+    AddNew<fw::GroupBox>("GroupBox1");
     GroupBox1()->SetCaption(Localize::contrmatazi());
     fw::SetProperties(*GroupBox1(), finestra1_properties::GroupBox1());
 
-    AddNewControl<fw::StaticText>(*this, "StaticText2");
+    AddNew<fw::StaticText>("StaticText2");
     fw::SetProperties(*StaticText2(), finestra1_properties::StaticText2());
 
-    AddNewControl<fw::GroupBox>(*this, "GroupBox2");
+    AddNew<fw::GroupBox>("GroupBox2");
     GroupBox2()->SetCaption(Localize::sediinpscorr());
     fw::SetProperties(*GroupBox2(), finestra1_properties::GroupBox2());
 
-    AddNewControl<ARListBox>(*this, "ARListBox1");
+    AddNew<ARListBox>("ARListBox1");
     fw::SetProperties(*ARListBox1(), finestra1_properties::ARListBox1());
     ARListBox1()->InstallInstanceEventHandler(
-        "SortColumn",
-        fw::RuntimeCreateDelegate(&Finestra1::ARListBox1_SortColumn, *this, "( Int32 ) as Boolean"));
+        "SortColumn", fw::RuntimeCreateDelegate(&Finestra1::ARListBox1_SortColumn, *this, fw::kSignatureInt));
 }
 
 // The button follows the length alone: the field's mask already keeps out anything but digits.

@@ -2,9 +2,6 @@
 
 #include "framework/property_literal.h"
 
-#include <cstdint>
-#include <limits>
-
 namespace finestra1_properties {
 
 namespace {
@@ -13,9 +10,6 @@ using namespace fw::prop;
 using fw::EncodedSize;
 using fw::EncodeProperties;
 using fw::PropertyLiteral;
-
-// Every control carries this Index: it belongs to no control array.
-constexpr std::int32_t kNoIndex = std::numeric_limits<std::int32_t>::min();
 
 // One entry per line, so each table reads (and diffs) like the design it comes from.
 // clang-format off

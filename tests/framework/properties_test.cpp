@@ -1,8 +1,8 @@
-// The property-string reader and writer against a small class of their own: byte-exact values at their
+// The property-string reader and encoder against a small class of their own: byte-exact values at their
 // boundaries, names in any letter case, every malformed string refused whole. Lookups along a class chain
 // are the widgets' (every control string names its parents' properties).
 #include "framework/properties.h"
-#include "framework/property_literal.h"
+#include "framework/testing/property_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,9 @@ namespace {
 
 using fw::Color;
 using fw::PropertyValue;
+using fw::testing::Encode;
 using ::testing::PrintToString;
-using W = fw::PropertyStringWriter;
+using namespace fw::prop;
 
 // Stored properties, and a help tag whose check refuses one text, as the system's setters refuse values.
 class Probe : public fw::Object {
@@ -62,24 +63,24 @@ std::string Bytes(std::initializer_list<int> bytes) {
 TEST(PropertyString, ValuesAreWrittenAndReadByteExactAtTheirBoundaries) {
     const std::string big(70000, '\xFF'), tricky("Width \0\xFF", 8);
     const struct {
-        W string;
+        fw::PropertyLiteral entry;
         std::string bytes;
         PropertyValue value;
     } cases[] = {
-        {W().Integer("width", -2), Bytes({0xFF, 0xFF, 0xFF, 0xFE}), -2},
-        {W().Integer("Width", INT32_MIN), Bytes({0x80, 0, 0, 0}), INT32_MIN},
-        {W().Integer("Width", INT32_MAX), Bytes({0x7F, 0xFF, 0xFF, 0xFF}), INT32_MAX},
-        {W().Integer("Width", 300), Bytes({0, 0, 1, 0x2C}), 300},
-        {W().Integer("Width", 0x20202020), "    ", 0x20202020},
-        {W().Boolean("VISIBLE", true), Bytes({1}), true},
-        {W().Colour("BackColor", Color{0x20, 0, 0xFF}), Bytes({0x20, 0, 0xFF}), Color{0x20, 0, 0xFF}},
-        {W().String("helpTAG", ""), Bytes({0, 0, 0, 0}), fw::Text()},
-        {W().String("HelpTag", big), Bytes({0, 1, 0x11, 0x70}) + big, fw::Text(big)},
-        {W().String("HelpTag", tricky), Bytes({0, 0, 0, 8}) + tricky, fw::Text(tricky)},
+        {Int("width", -2), Bytes({0xFF, 0xFF, 0xFF, 0xFE}), -2},
+        {Int("Width", INT32_MIN), Bytes({0x80, 0, 0, 0}), INT32_MIN},
+        {Int("Width", INT32_MAX), Bytes({0x7F, 0xFF, 0xFF, 0xFF}), INT32_MAX},
+        {Int("Width", 300), Bytes({0, 0, 1, 0x2C}), 300},
+        {Int("Width", 0x20202020), "    ", 0x20202020},
+        {Bool("VISIBLE", true), Bytes({1}), true},
+        {Rgb("BackColor", 0x20, 0, 0xFF), Bytes({0x20, 0, 0xFF}), Color{0x20, 0, 0xFF}},
+        {Str("helpTAG", ""), Bytes({0, 0, 0, 0}), fw::Text()},
+        {Str("HelpTag", big), Bytes({0, 1, 0x11, 0x70}) + big, fw::Text(big)},
+        {Str("HelpTag", tricky), Bytes({0, 0, 0, 8}) + tricky, fw::Text(tricky)},
     };
     for (const auto& c : cases) {
-        const std::string s = W(c.string).Integer("MacProcId", -5).Bytes(); // the next entry follows
-        const std::string name = s.substr(0, s.find(' '));
+        const std::string s = Encode({c.entry, Int("MacProcId", -5)}); // the next entry follows
+        const std::string name(c.entry.name);
         EXPECT_EQ(s, name + " " + c.bytes + "MacProcId " + Bytes({0xFF, 0xFF, 0xFF, 0xFB})) << name;
         Probe b;
         fw::SetProperties(b, s);
@@ -89,13 +90,14 @@ TEST(PropertyString, ValuesAreWrittenAndReadByteExactAtTheirBoundaries) {
     Probe b; // a value is set only as its declared type, a property only when declared
     EXPECT_THROW(fw::SetProperty(b, "Width", PropertyValue(true)), fw::InvalidArgumentException);
     EXPECT_THROW(fw::GetProperty(b, "Nope"), fw::InvalidArgumentException);
+    EXPECT_EQ(fw::RGB(-5, 300, 128), (Color{0, 255, 128})); // components clamp
 }
 
 // Every malformed string is refused whole, saying the property, where and what.
 TEST(PropertyString, AMalformedStringChangesNothingAndSaysWhereAndWhat) {
-    const std::string good = W().Integer("Width", 9).Bytes(); // 10 bytes
+    const std::string good = Encode({Int("Width", 9)}); // 10 bytes
     const std::pair<std::string, const char*> cases[] = {
-        {good + W().Integer("Depth", 1).Bytes(), "'Depth', at byte 10: not a declared property"},
+        {good + Encode({Int("Depth", 1)}), "'Depth', at byte 10: not a declared property"},
         {std::string("Vis\0ible \x01", 10), "'Vis\\x00ible', at byte 0"},
         {good + "Visible", "'Visible', at byte 10: no blank"},
         {good + std::string(" \x01", 2), "at byte 10: empty property name"},
@@ -106,7 +108,7 @@ TEST(PropertyString, AMalformedStringChangesNothingAndSaysWhereAndWhat) {
         {good + "HelpTag " + Bytes({0, 0, 0}), "'HelpTag', at byte 10: String value runs"},
         {"HelpTag " + Bytes({0, 0, 0, 5}) + "abcd", "String of 5 bytes runs past"},
         {"HelpTag " + Bytes({0xFF, 0xFF, 0xFF, 0xFF}) + "abcd", "String of 4294967295 bytes"},
-        {good + W().Integer("WIDTH", 1).Bytes(), "repeats the entry at byte 0"}};
+        {good + Encode({Int("WIDTH", 1)}), "repeats the entry at byte 0"}};
     for (const auto& [bytes, message] : cases) {
         Probe b;
         try {
@@ -122,29 +124,15 @@ TEST(PropertyString, AMalformedStringChangesNothingAndSaysWhereAndWhat) {
 
 TEST(PropertyString, AValueItsCheckRefusesChangesNothingAndSaysWhere) {
     Probe b;
-    const W s =
-        W().Integer("Width", 1).Boolean("visible", true).String("HelpTag", "refused").Integer("MacProcId", 2);
     try {
-        fw::SetProperties(b, s.Bytes());
+        fw::SetProperties(b, Encode({Int("Width", 1), Bool("visible", true), Str("HelpTag", "refused"),
+                                     Int("MacProcId", 2)}));
         ADD_FAILURE() << "accepted";
     } catch (const fw::OutOfBoundsException& e) { // the setter's own kind
         EXPECT_STREQ(e.what(),
                      "property string for Probe 'probe', property 'HelpTag', at byte 19: no such help tag");
     }
     EXPECT_TRUE(b.Untouched());
-}
-
-TEST(PropertyLiteral, EncodesTablesToTheSameBytesAsTheWriter) {
-    using namespace fw::prop;
-    static constexpr fw::PropertyLiteral table[] = {Str("HelpTag", "a b"), Int("Width", -1),
-                                                    Bool("Visible", true), Rgb("BackColor", 237, 243, 254)};
-    static constexpr auto bytes = fw::EncodeProperties<fw::EncodedSize(table)>(table);
-    EXPECT_EQ(std::string(fw::AsBytes(bytes)), W().String("HelpTag", "a b")
-                                                   .Integer("Width", -1)
-                                                   .Boolean("Visible", true)
-                                                   .Colour("BackColor", Color{237, 243, 254})
-                                                   .Bytes());
-    EXPECT_EQ(fw::RGB(-5, 300, 128), (Color{0, 255, 128})); // components clamp
 }
 
 } // namespace

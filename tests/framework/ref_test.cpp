@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 namespace {
 
 struct Counted : fw::Object {
@@ -12,6 +14,18 @@ struct Counted : fw::Object {
     int* destroyed_;
     int Poke() { return 42; }
 };
+struct Other : fw::Object {};
+
+// Only up the class chain converts by itself; down, or across to an unrelated class, needs RefCast.
+using fw::Ref;
+static_assert(std::is_convertible_v<const Ref<Counted>&, Ref<fw::Object>> &&
+              std::is_convertible_v<Ref<Counted>&&, Ref<fw::Object>>);
+static_assert(!std::is_convertible_v<const Ref<fw::Object>&, Ref<Counted>> &&
+              !std::is_constructible_v<Ref<Counted>, const Ref<fw::Object>&> &&
+              !std::is_constructible_v<Ref<Counted>, Ref<fw::Object>&&> &&
+              !std::is_assignable_v<Ref<Counted>&, const Ref<fw::Object>&>);
+static_assert(!std::is_constructible_v<Ref<Other>, const Ref<Counted>&> &&
+              !std::is_constructible_v<Ref<Other>, Ref<Counted>&&>);
 
 TEST(Ref, DestroysTheObjectWithTheLastReferenceOnly) {
     int destroyed = 0;
@@ -20,6 +34,8 @@ TEST(Ref, DestroysTheObjectWithTheLastReferenceOnly) {
         {
             fw::Ref<fw::Object> c = fw::Ref<Counted>(a); // upcast shares the count
             EXPECT_EQ(a->RefCount(), 2);
+            EXPECT_EQ(fw::RefCast<Counted>(c), a); // the checked way down
+            EXPECT_EQ(fw::RefCast<Other>(c), nullptr);
         }
         a = a; // self-assignment keeps the object
         EXPECT_EQ(a->RefCount(), 1);

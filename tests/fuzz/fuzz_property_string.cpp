@@ -3,6 +3,7 @@
 // - a string the reader takes writes back to exactly the same bytes, and every entry reads back as set;
 // - a string that is refused (by the reader or by a check) leaves the target as it was.
 #include "framework/properties.h"
+#include "framework/property_literal.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -90,18 +91,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 Require(d.get(target, d) == d.get(Probe(), d)); // as a new one reads
         return 0;
     }
-    fw::PropertyStringWriter w;
+    std::vector<fw::PropertyLiteral> written;
     for (const fw::PropertyEntry& e : entries) {
         Require(fw::GetProperty(target, e.name) == e.value);
         if (const auto* i = std::get_if<std::int32_t>(&e.value))
-            w.Integer(e.name, *i);
+            written.push_back(fw::prop::Int(e.name, *i));
         else if (const auto* b = std::get_if<bool>(&e.value))
-            w.Boolean(e.name, *b);
+            written.push_back(fw::prop::Bool(e.name, *b));
         else if (const auto* c = std::get_if<fw::Color>(&e.value))
-            w.Colour(e.name, *c);
+            written.push_back(fw::prop::Rgb(e.name, c->red, c->green, c->blue));
         else
-            w.String(e.name, std::get<fw::Text>(e.value));
+            written.push_back(fw::prop::Str(e.name, std::get<fw::Text>(e.value)));
     }
-    Require(readable && w.Bytes() == bytes);
+    std::string back;
+    fw::WriteProperties(written, [&](char c) { back += c; });
+    Require(readable && back == bytes);
     return 0;
 }

@@ -16,8 +16,9 @@ namespace {
 
 using fw::Ref;
 using testwindows::MainLike;
-using testwindows::W;
 namespace t = fw::testing;
+using t::Encode;
+using namespace fw::prop;
 
 class ControlsTest : public ::testing::Test {
 protected:
@@ -112,9 +113,16 @@ TEST_F(ControlsTest, TextMaskAndLimitAreCheckedAgainstEachOther) {
         [&] { field->SetText("12a"); },
         [&] { field->SetText("123456789"); },
         [&] { field->SetMask("9"); },
-        [&] { fw::SetProperties(*field, W().String("Text", "123").String("Mask", "99").Bytes()); },
-        [&] { fw::SetProperties(*field, W().String("Mask", "99").String("Text", "123").Bytes()); },
-        [&] { fw::SetProperties(*field, W().Integer("LimitText", 2).String("Text", "123").Bytes()); }};
+        [&] {
+            fw::SetProperties(*field, Encode({Str("Text", "123"), Str("Mask", "99")}));
+        },
+        [&] {
+            fw::SetProperties(*field, Encode({Str("Mask", "99"), Str("Text", "123")}));
+        },
+        [&] {
+            fw::SetProperties(*field, Encode({Int("LimitText", 2), Str("Text", "123")}));
+        },
+    };
     for (const auto& r : refused) {
         EXPECT_THROW(r(), fw::InvalidArgumentException) << &r - refused;
         EXPECT_EQ(std::tuple(field->Text(), field->Mask(), field->LimitText(), w->textChanges),
@@ -122,7 +130,7 @@ TEST_F(ControlsTest, TextMaskAndLimitAreCheckedAgainstEachOther) {
     }
     EXPECT_THROW(field->SetMask("(999)"), fw::UnsupportedFormatException);
     // A lower limit cuts the text first: the mask then fits what is left.
-    fw::SetProperties(*field, W().Integer("LimitText", 1).String("Mask", "9").Bytes());
+    fw::SetProperties(*field, Encode({Int("LimitText", 1), Str("Mask", "9")}));
     EXPECT_EQ(field->Text(), "1");
 }
 

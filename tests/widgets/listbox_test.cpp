@@ -14,8 +14,9 @@ using fw::Ref;
 using testlists::kMark;
 using testlists::ShadedList;
 using testwindows::MainLike;
-using testwindows::W;
 namespace t = fw::testing;
+using t::Encode;
+using namespace fw::prop;
 using Rows = std::vector<fw::Text>;
 
 class ListboxTest : public ::testing::Test {
@@ -53,7 +54,7 @@ TEST_F(ListboxTest, RowsCellsAndSorting) {
 }
 
 TEST_F(ListboxTest, TheCellHandlerGetsRowColumnAndTheCellsSizeAndItsContextDiesWithThePaint) {
-    fw::SetProperties(*list, W().Integer("ColumnCount", 2).String("ColumnWidths", "50").Bytes());
+    fw::SetProperties(*list, Encode({Int("ColumnCount", 2), Str("ColumnWidths", "50")}));
     list->AddRow("x");
     list->AddRow("y");
     t::PixelAt(*list, 1, 1);
@@ -86,12 +87,9 @@ TEST_F(ListboxTest, AFailingCellHandlerLeavesTheListPaintable) {
 
 TEST_F(ListboxTest, HeadingClicksAskSortColumnFirstThenSortTheirColumnStablyBothWays) {
     fw::SetProperties(*list,
-                      W().Integer("ColumnCount", 2)
-                          .String("ColumnWidths", "60,*")
-                          .Boolean("HasHeading", true)
-                          .String("InitialValue", "Code\tOffice\r4900\tNapoli\n0100\tRoma\n4995\tNapoli\n"
-                                                  "1200\tBergamo")
-                          .Bytes());
+                      Encode({Int("ColumnCount", 2), Str("ColumnWidths", "60,*"), Bool("HasHeading", true),
+                              Str("InitialValue", "Code\tOffice\r4900\tNapoli\n0100\tRoma\n4995\tNapoli\n"
+                                                  "1200\tBergamo")}));
     list->AddRow("9999"); // no office: sorts as an empty text
     ASSERT_TRUE(t::WaitForWindowActive(*w));
     w->sortAnswer = true; // the handler, asked first, keeps the order
@@ -143,16 +141,14 @@ TEST_F(ListboxTest, AListHeldPastItsWindowHasNoRowsAndGoesQuietly) {
 }
 
 TEST_F(ListboxTest, HeadingsInitialValueSelectionTypeAndTheirLimits) {
-    fw::SetProperties(*list, W().Integer("ColumnCount", 2)
-                                 .Boolean("HasHeading", true)
-                                 .String("InitialValue", "Code\tOffice\r0100\tAgrigento\n4900\tNapoli")
-                                 .Integer("SelectionType", 1)
-                                 .Bytes());
+    fw::SetProperties(*list, Encode({Int("ColumnCount", 2), Bool("HasHeading", true),
+                                     Str("InitialValue", "Code\tOffice\r0100\tAgrigento\n4900\tNapoli"),
+                                     Int("SelectionType", 1)}));
     const t::ControlFacts f = t::Inspect(*list);
     EXPECT_TRUE(f.headingShown && f.columns == 2 && f.multipleSelection);
     EXPECT_EQ(Column(1), (Rows{"Agrigento", "Napoli"}));
     for (auto [name, value] : {std::pair{"ColumnCount", 0}, {"ColumnCount", 257}, {"SelectionType", 2}})
-        EXPECT_THROW(fw::SetProperties(*list, W().Integer(name, value).Bytes()), fw::OutOfBoundsException)
+        EXPECT_THROW(fw::SetProperties(*list, Encode({Int(name, value)})), fw::OutOfBoundsException)
             << name << " " << value;
     for (const char* widths : {"10,abc", "150%"})
         EXPECT_THROW(list->SetColumnWidths(widths), fw::UnsupportedFormatException) << widths;

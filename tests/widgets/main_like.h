@@ -8,31 +8,33 @@
 #include "framework/group_box.h"
 #include "framework/push_button.h"
 #include "framework/static_text.h"
+#include "framework/testing/property_bytes.h"
 #include "framework/window.h"
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
 namespace testwindows {
 
-using W = fw::PropertyStringWriter;
+using fw::testing::Encode;
+using namespace fw::prop;
 
 // Where a control stands, in window coordinates: the entries every control string carries.
-inline W At(int left, int top, int width, int height) {
-    return W().Integer("Left", left).Integer("Top", top).Integer("Width", width).Integer("Height", height);
+inline std::string At(int left, int top, int width, int height) {
+    return Encode({Int("Left", left), Int("Top", top), Int("Width", width), Int("Height", height)});
 }
 
 // Makes a control of the window, registers it, labels it and then applies its string.
 template <class C>
-fw::Ref<C> Add(fw::Window& w, const char* name, const W& props = {}, std::function<void(C&)> label = {}) {
-    fw::Ref<C> c = w.New<C>();
-    c->Constructor();
-    w.AddControl(name, c);
+fw::Ref<C> Add(fw::Window& w, const char* name, std::string_view props = {},
+               std::function<void(C&)> label = {}) {
+    fw::Ref<C> c = w.AddNew<C>(name);
     if (label)
         label(*c);
-    fw::SetProperties(*c, props.Bytes());
+    fw::SetProperties(*c, props);
     return c;
 }
 
@@ -45,33 +47,30 @@ public:
 
     void Layout() override {
         log.push_back("Layout");
-        const W size = W().Integer("Width", 300).Integer("Height", 496);
-        fw::SetProperties(*this,
-                          W(size).Boolean("Resizeable", false).Boolean("MaximizeButton", false).Bytes());
+        fw::SetProperties(*this, Encode({Int("Width", 300), Int("Height", 496), Bool("Resizeable", false),
+                                         Bool("MaximizeButton", false)}));
     }
 
     void CreateControls() override {
         log.push_back("CreateControls");
-        Add<fw::StaticText>(*this, "StaticText1", At(46, 62, 124, 21).Integer("TextSize", 12),
+        Add<fw::StaticText>(*this, "StaticText1", At(46, 62, 124, 21) + Encode({Int("TextSize", 12)}),
                             [](auto& c) { c.SetText("Matricola Azienda"); });
         Bind("StaticText1", "Open", &MainLike::StaticText1_Open, fw::kSignatureNone);
         Add<fw::EditField>(*this, "EditField1",
-                           At(176, 61, 75, 22).String("Mask", "99999999").Integer("LimitText", 8));
+                           At(176, 61, 75, 22) + Encode({Str("Mask", "99999999"), Int("LimitText", 8)}));
         Bind("EditField1", "TextChange", &MainLike::EditField1_TextChange, fw::kSignatureNone);
         Bind("EditField1", "MouseDown", &MainLike::EditField1_MouseDown, fw::kSignatureIntInt);
         Add<fw::PushButton>(*this, "PushButton1",
-                            At(69, 124, 163, 20).Boolean("Default", true).Boolean("Enabled", false),
+                            At(69, 124, 163, 20) + Encode({Bool("Default", true), Bool("Enabled", false)}),
                             [](auto& c) { c.SetCaption("Calcola"); });
         Bind("PushButton1", "Action", &MainLike::PushButton1_Action, fw::kSignatureNone);
         Add<fw::GroupBox>(*this, "GroupBox1", At(40, 170, 221, 85));
         Add<fw::StaticText>(*this, "StaticText2",
-                            At(54, 199, 197, 38)
-                                .Integer("TextAlign", 1)
-                                .Integer("TextSize", 18)
-                                .String("InitialParent", "GroupBox1"));
+                            At(54, 199, 197, 38) + Encode({Int("TextAlign", 1), Int("TextSize", 18),
+                                                           Str("InitialParent", "GroupBox1")}));
         Add<fw::GroupBox>(*this, "GroupBox2", At(40, 279, 221, 197));
         Add<testlists::ShadedList>(*this, "ARListBox1",
-                                   At(47, 313, 206, 158).String("InitialParent", "GroupBox2"));
+                                   At(47, 313, 206, 158) + Encode({Str("InitialParent", "GroupBox2")}));
         Bind("ARListBox1", "SortColumn", &MainLike::ARListBox1_SortColumn, fw::kSignatureInt);
         if (afterControls)
             afterControls(*this);

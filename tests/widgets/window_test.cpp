@@ -18,8 +18,9 @@ using fw::Ref;
 using testwindows::Add;
 using testwindows::MainLike;
 using testwindows::OpenMainLike;
-using testwindows::W;
 namespace t = fw::testing;
+using t::Encode;
+using namespace fw::prop;
 
 class Windows : public ::testing::Test {
 protected:
@@ -60,12 +61,8 @@ TEST_F(WindowTest, StringsSetTheWindowsFrameAndTheControlsLooks) {
     t::WindowFacts f = t::Inspect(*w);
     EXPECT_TRUE(f.fixedSize && !f.dialog && f.minimizeButton && !f.maximizeButton);
     const fw::Color red{200, 10, 20};
-    fw::SetProperties(*w, W().Integer("Frame", 1)
-                              .Boolean("MinimizeButton", false)
-                              .Boolean("Resizeable", true)
-                              .Integer("Width", 425)
-                              .Colour("BackColor", red)
-                              .Bytes());
+    fw::SetProperties(*w, Encode({Int("Frame", 1), Bool("MinimizeButton", false), Bool("Resizeable", true),
+                                  Int("Width", 425), Rgb("BackColor", red.red, red.green, red.blue)}));
     f = t::Inspect(*w);
     EXPECT_TRUE(f.dialog && !f.minimizeButton && !f.fixedSize);
     EXPECT_EQ((std::vector{f.contentWidth, f.contentHeight, f.minContentWidth, f.maxContentHeight}),
@@ -85,7 +82,7 @@ TEST_F(WindowTest, StringsSetTheWindowsFrameAndTheControlsLooks) {
     EXPECT_EQ((std::vector{t::Inspect(*w).title, t::Inspect(*Get("PushButton1")).text,
                            t::Inspect(*Get("StaticText2")).text}),
               (std::vector<std::string>{"Draft [*] & Co", "Save && Quit", "<b>12345678 60</b>"}));
-    fw::SetProperties(*Get("StaticText1"), W().String("HelpTag", "<b>x</b>").Bytes());
+    fw::SetProperties(*Get("StaticText1"), Encode({Str("HelpTag", "<b>x</b>")}));
     EXPECT_NE(t::Inspect(*Get("StaticText1")).toolTip.find("&lt;b&gt;"), std::string::npos); // not markup
     Get("GroupBox1")->SetVisible(false); // a hidden frame hides what it holds
     EXPECT_FALSE(t::Inspect(*Get("StaticText2")).shown);
@@ -97,8 +94,8 @@ TEST_F(Windows, TabMovesTheFocusInTabIndexOrder) {
     w->Constructor();
     for (auto [name, index, stop] :
          {std::tuple{"A", 0, true}, {"B", 2, true}, {"C", 1, true}, {"D", 3, false}})
-        Add<fw::EditField>(
-            *w, name, W().Integer("Top", 30 * index).Integer("TabIndex", index).Boolean("TabStop", stop));
+        Add<fw::EditField>(*w, name,
+                           Encode({Int("Top", 30 * index), Int("TabIndex", index), Bool("TabStop", stop)}));
     ASSERT_TRUE(t::WaitForWindowActive(*w));
     t::Click(*w->ControlNamed<fw::EditField>("A"));
     std::string order;
@@ -172,7 +169,7 @@ TEST_F(WindowTest, LookupsByNameAndNamesUniqueWithinAWindow) {
     EXPECT_THROW(w->AddControl("X", nullptr), fw::NilObjectException);
     Ref<fw::StaticText> loose = fw::MakeRef<fw::StaticText>();
     EXPECT_THROW(loose->Constructor(), fw::NilObjectException); // not made by a window
-    EXPECT_THROW(fw::SetProperties(*loose, W().String("Name", "L").Integer("Left", 1).Bytes()),
+    EXPECT_THROW(fw::SetProperties(*loose, Encode({Str("Name", "L"), Int("Left", 1)})),
                  fw::NilObjectException);
     EXPECT_EQ(loose->Name(), ""); // a string for a control not yet constructed sets nothing
 }
@@ -193,21 +190,21 @@ State StateOf(MainLike& w, fw::Object& target) {
     return {read, t::Inspect(w), rc ? std::optional(t::Inspect(*rc)) : std::nullopt};
 }
 
-// A value the property takes, other than the one it has.
-W& PutOther(W& s, fw::Object& target, const fw::PropertyDecl& d, const std::string& name) {
+// The entry of a value the property takes, other than the one it has.
+std::string OtherValue(fw::Object& target, const fw::PropertyDecl& d, const std::string& name) {
     const fw::PropertyValue v = d.get(target, d);
     if (const auto* i = std::get_if<std::int32_t>(&v))
-        return s.Integer(d.name, *i + 1);
+        return Encode({Int(d.name, *i + 1)});
     if (const auto* b = std::get_if<bool>(&v))
-        return s.Boolean(d.name, !*b);
+        return Encode({Bool(d.name, !*b)});
     if (const auto* c = std::get_if<fw::Color>(&v))
-        return s.Colour(d.name, fw::Color{static_cast<std::uint8_t>(c->red ^ 0x80), c->green, c->blue});
+        return Encode({Rgb(d.name, static_cast<std::uint8_t>(c->red ^ 0x80), c->green, c->blue)});
     const fw::Text text = std::get<fw::Text>(v);
     if (d.name == "Mask")
-        return s.String(d.name, "9999");
+        return Encode({Str(d.name, "9999")});
     if (d.name == "InitialParent")
-        return s.String(d.name, text == "GroupBox2" || name == "GroupBox2" ? "GroupBox1" : "GroupBox2");
-    return s.String(d.name, text + "1");
+        return Encode({Str(d.name, text == "GroupBox2" || name == "GroupBox2" ? "GroupBox1" : "GroupBox2")});
+    return Encode({Str(d.name, text + "1")});
 }
 
 // Whatever a string sets first, a refused entry after it leaves everything as it was.
@@ -224,21 +221,19 @@ TEST_F(WindowTest, ARefusedStringChangesNothingWhateverItSetsFirst) {
         for (const fw::ClassInfo* c = &target->GetClass(); c; c = c->parent) {
             for (const fw::PropertyDecl& d : c->properties) {
                 SCOPED_TRACE(target->Describe() + " " + std::string(d.name));
-                W s;
-                PutOther(s, *target, d, name);
+                std::string s = OtherValue(*target, d, name);
                 if (name.empty())
-                    s.Integer("Nope", 1); // nothing a window declares refuses a value
+                    s += Encode({Int("Nope", 1)}); // nothing a window declares refuses a value
                 else if (d.name != "InitialParent")
-                    s.String("InitialParent", "Nope");
+                    s += Encode({Str("InitialParent", "Nope")});
                 else
-                    s.String("Name", name == "GroupBox1" ? "GroupBox2" : "GroupBox1");
+                    s += Encode({Str("Name", name == "GroupBox1" ? "GroupBox2" : "GroupBox1")});
                 const State before = StateOf(*w, *target);
-                EXPECT_THROW(fw::SetProperties(*target, s.Bytes()), fw::RuntimeException);
+                EXPECT_THROW(fw::SetProperties(*target, s), fw::RuntimeException);
                 const State after = StateOf(*w, *target);
                 EXPECT_TRUE(after == before) << std::get<0>(before) << "\n" << std::get<0>(after);
-                W alone; // the value itself is taken
-                const fw::PropertyValue previous = d.get(*target, d);
-                EXPECT_NO_THROW(fw::SetProperties(*target, PutOther(alone, *target, d, name).Bytes()));
+                const fw::PropertyValue previous = d.get(*target, d); // the value itself is taken
+                EXPECT_NO_THROW(fw::SetProperties(*target, OtherValue(*target, d, name)));
                 fw::SetProperty(*target, d.name, previous);
             }
         }
