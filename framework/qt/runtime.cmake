@@ -6,7 +6,9 @@ target_sources(framework PRIVATE
     folder_item.cpp
     picture.cpp
     plugins.cpp
+    qt/menu_item_peer.h
     qt/menu_peer.h
+    qt/menu_peer.cpp
     qt/runtime_peer.h
     qt/event_loop.h
     qt/event_loop.cpp
