@@ -16,6 +16,10 @@ target_sources(framework PRIVATE
     qt/display_check.cpp
     qt/failure_dialog.h
     qt/failure_dialog.cpp
+    qt/translations.h
+    qt/translations.cpp
+    qt/picture_file.h
+    qt/picture_file.cpp
     qt/run_state.h
     qt/run_state.cpp
     qt/edit_commands.h
