@@ -155,18 +155,4 @@ fw::Text SystemGetLocalizedString(const SystemClass&, std::string_view key, std:
     return fw::Text(defaultText);
 }
 
-void SetTranslation(std::string_view key, std::string_view text) {
-    Translations()[std::string(key)] = text;
-}
-
-void RemoveTranslation(std::string_view key) {
-    auto& table = Translations();
-    if (auto found = table.find(key); found != table.end())
-        table.erase(found);
-}
-
-void ClearTranslations() {
-    Translations().clear();
-}
-
 } // namespace fw

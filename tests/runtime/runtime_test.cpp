@@ -38,9 +38,9 @@ TEST(Runtime, SecondExceptionWhileTheLoopEndsIsReportedOnItsOwn) {
 
 TEST(Runtime, SuppliedTranslationEvenEmptyIsTheAnswerUntilRemoved) {
     const auto read = [] { return fw::System()->GetLocalizedString("Localize.About", "Info su Morvalit"); };
-    fw::SetTranslation("Localize.About", "");
+    fw::testing::SetTranslation("Localize.About", "");
     EXPECT_EQ(read(), "");
-    fw::RemoveTranslation("Localize.About");
+    fw::testing::RemoveTranslation("Localize.About");
     EXPECT_EQ(read(), "Info su Morvalit");
 }
 
