@@ -1,10 +1,8 @@
 #include "framework/folder_item.h"
 
-#include "framework/qt/picture_peer.h"
+#include "framework/qt/event_loop.h"
+#include "framework/qt/picture_file.h"
 #include "framework/qt/run_state.h"
-
-#include <QCoreApplication>
-#include <QImageReader>
 
 #include <filesystem>
 #include <string>
@@ -67,22 +65,14 @@ Ref<Picture> FolderItem::OpenAsPicture() const {
     std::error_code ec;
     if (!fs::is_regular_file(fs::path(path_), ec) || fs::file_size(fs::path(path_), ec) == 0 || ec)
         return nullptr;
-    QImageReader reader(QString::fromStdString(path_));
-    reader.setDecideFormatFromContent(true); // a PNG named .jpg is still a picture
-    QImage image = reader.read();
-    if (image.isNull())
-        return nullptr;
-    return MakeRef<Picture>(std::make_unique<detail::PicturePeer>(std::move(image)));
+    return detail::ReadPicture(path_);
 }
 
 Ref<FolderItem> ApplicationExecutable() {
     if (const std::string& path = detail::State().executableOverride; !path.empty())
         return MakeRef<FolderItem>(path);
-    if (QCoreApplication::instance()) {
-        const QString path = QCoreApplication::applicationFilePath();
-        if (!path.isEmpty())
-            return MakeRef<FolderItem>(path.toStdString());
-    }
+    if (const std::string path = detail::ApplicationFilePath(); !path.empty())
+        return MakeRef<FolderItem>(path);
     std::error_code ec;
     const fs::path self = fs::read_symlink("/proc/self/exe", ec);
     if (ec || self.empty())

@@ -1,132 +1,14 @@
 #include "framework/menu_item.h"
 
 #include "framework/application.h"
-#include "framework/qt/bridge.h"
 #include "framework/qt/edit_commands.h"
-#include "framework/qt/menu_peer.h"
-#include "framework/qt/runtime_peer.h"
+#include "framework/qt/event_loop.h"
+#include "framework/qt/menu_item_peer.h"
 #include "framework/runtime.h"
-
-#include <QApplication>
-#include <QCursor>
-#include <QKeySequence>
-#include <QStringList>
 
 #include <string>
 
 namespace fw {
-
-namespace detail {
-
-namespace {
-const char* const kItemProperty = "fwMenuItem";
-} // namespace
-
-MenuItemPeer::MenuItemPeer(MenuItem& owner) : owner_(owner), action_(std::make_unique<QAction>()) {
-    action_->setProperty(kItemProperty, QVariant::fromValue(static_cast<void*>(&owner_)));
-    // Placement by text guesses (moving an item called "Preferences" on macOS) is left to the item classes.
-    action_->setMenuRole(QAction::NoRole);
-    QObject::connect(action_.get(), &QAction::triggered, [this] { FromQt([this] { owner_.Choose(); }); });
-    TrackPeer(*this);
-}
-
-MenuItemPeer::~MenuItemPeer() {
-    UntrackPeer(*this);
-    action_->setMenu(static_cast<QMenu*>(nullptr));
-    menu_.reset();
-    action_.reset();
-}
-
-QMenu& MenuItemPeer::Menu() {
-    if (!menu_) {
-        RequireApplication("showing menu " + owner_.Describe());
-        menu_ = std::make_unique<QMenu>();
-        menu_->setTitle(EscapeMnemonics(text));
-        QObject::connect(menu_.get(), &QMenu::aboutToShow, [] { FromQt([] { RefreshEditItems(); }); });
-        for (std::int32_t i = 0; i < owner_.Count(); ++i) {
-            MenuItemPeer& child = owner_.Item(i)->Peer();
-            if (child.owner_.Count() > 0)
-                child.Menu();
-            menu_->addAction(&child.Action());
-        }
-        action_->setMenu(menu_.get());
-    }
-    return *menu_;
-}
-
-void MenuItemPeer::ChildAppended(MenuItem& child) {
-    MenuItemPeer& childPeer = child.Peer();
-    if (menu_) {
-        if (child.Count() > 0)
-            childPeer.Menu();
-        menu_->addAction(&childPeer.Action());
-    } else if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        // The parent shows as a menu from its first child on.
-        Menu();
-    }
-    for (const QPointer<QMenuBar>& bar : installedIn_) {
-        if (bar)
-            bar->addAction(&childPeer.Action());
-    }
-    RefreshEditItems();
-}
-
-void MenuItemPeer::InstallIn(QMenuBar& target) {
-    installedIn_.removeAll(QPointer<QMenuBar>());
-    if (!installedIn_.contains(&target))
-        installedIn_.push_back(&target);
-    target.clear(); // removes the actions from the widget; the actions stay ours
-    for (std::int32_t i = 0; i < owner_.Count(); ++i) {
-        MenuItemPeer& child = owner_.Item(i)->Peer();
-        if (child.owner_.Count() > 0)
-            child.Menu();
-        target.addAction(&child.Action());
-    }
-}
-
-MenuItem* ItemOfAction(const QAction* action) noexcept {
-    if (!action)
-        return nullptr;
-    return static_cast<MenuItem*>(action->property(kItemProperty).value<void*>());
-}
-
-void InstallMenuBar(QMenuBar& target, fw::MenuBar& bar) {
-    bar.Peer().InstallIn(target);
-}
-
-QKeySequence ShortcutFromText(std::string_view text) {
-    if (text.empty())
-        return {};
-    const auto invalid = [text] {
-        return InvalidArgumentException("keyboard shortcut \"" + std::string(text) +
-                                        "\" is not of the form [Cmd+][Shift+][Option+]Key");
-    };
-    const QStringList parts = ToQString(fw::Text(text)).split(u'+');
-    QStringList portable;
-    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
-        const QString part = parts[i].trimmed();
-        if (part.compare(u"Cmd", Qt::CaseInsensitive) == 0 ||
-            part.compare(u"Command", Qt::CaseInsensitive) == 0)
-            portable << QStringLiteral("Ctrl"); // Qt maps Ctrl to the Command key on macOS
-        else if (part.compare(u"Shift", Qt::CaseInsensitive) == 0)
-            portable << QStringLiteral("Shift");
-        else if (part.compare(u"Option", Qt::CaseInsensitive) == 0 ||
-                 part.compare(u"Alt", Qt::CaseInsensitive) == 0)
-            portable << QStringLiteral("Alt");
-        else
-            throw invalid();
-    }
-    const QString key = parts.back().trimmed();
-    if (key.isEmpty())
-        throw invalid();
-    portable << key;
-    const QKeySequence sequence = QKeySequence::fromString(portable.join(u'+'), QKeySequence::PortableText);
-    if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown)
-        throw invalid();
-    return sequence;
-}
-
-} // namespace detail
 
 MenuItem::MenuItem() : peer_(std::make_unique<detail::MenuItemPeer>(*this)) {}
 
@@ -146,14 +28,7 @@ fw::Text MenuItem::Text() const {
 }
 
 void MenuItem::SetText(const fw::Text& v) {
-    peer_->text = v;
-    QAction& action = peer_->Action();
-    const bool separator = v == "-";
-    action.setSeparator(separator);
-    // A separator with text is drawn as a labelled section by some styles: the line alone is wanted.
-    action.setText(separator ? QString() : detail::EscapeMnemonics(v));
-    if (peer_->HasMenu())
-        peer_->Menu().setTitle(detail::EscapeMnemonics(v));
+    peer_->SetText(v);
 }
 
 fw::Text MenuItem::KeyboardShortcut() const {
@@ -161,17 +36,15 @@ fw::Text MenuItem::KeyboardShortcut() const {
 }
 
 void MenuItem::SetKeyboardShortcut(const fw::Text& v) {
-    const QKeySequence sequence = detail::ShortcutFromText(v); // raises before anything changes
-    peer_->shortcut = v;
-    peer_->Action().setShortcut(sequence);
+    peer_->SetShortcut(v);
 }
 
 bool MenuItem::Enabled() const {
-    return peer_->Action().isEnabled();
+    return peer_->Enabled();
 }
 
 void MenuItem::SetEnabled(bool v) {
-    peer_->Action().setEnabled(v);
+    peer_->SetEnabled(v);
 }
 
 void MenuItem::Append(const Ref<MenuItem>& item) {
@@ -215,11 +88,10 @@ Ref<MenuItem> MenuItem::Lookup(std::string_view name) const {
 
 Ref<MenuItem> MenuItem::PopUp() {
     Ref<MenuItem> self(this); // a chosen item's handler may drop the last outside reference
-    detail::RequireApplication("popping up " + Describe());
+    detail::RequireStarted("popping up " + Describe());
     if (children_.empty())
         return nullptr;
-    QAction* picked = peer_->Menu().exec(QCursor::pos());
-    return Ref<MenuItem>(detail::ItemOfAction(picked));
+    return Ref<MenuItem>(peer_->PopUpAtMouse());
 }
 
 void MenuItem::Choose() {
@@ -241,13 +113,13 @@ detail::MenuItemPeer& MenuItem::Peer() const {
 }
 
 AppleMenuItem::AppleMenuItem() {
-    Peer().Action().setMenuRole(QAction::AboutRole);
+    Peer().SetRole(detail::MenuItemPeer::Role::About);
 }
 
 QuitMenuItem::QuitMenuItem() {
-    Peer().Action().setMenuRole(QAction::QuitRole);
+    Peer().SetRole(detail::MenuItemPeer::Role::Quit);
     // Quitting is the application's: its shortcut acts in every window, also one that shows no menu bar.
-    Peer().Action().setShortcutContext(Qt::ApplicationShortcut);
+    Peer().SetShortcutApplicationWide();
 }
 
 bool QuitMenuItem::Event_Action() {

@@ -12,11 +12,11 @@ Picture::Picture(std::unique_ptr<detail::PicturePeer> peer) : peer_(std::move(pe
 Picture::~Picture() = default;
 
 std::int32_t Picture::Width() const {
-    return peer_->image.width();
+    return peer_->Width();
 }
 
 std::int32_t Picture::Height() const {
-    return peer_->image.height();
+    return peer_->Height();
 }
 
 } // namespace fw

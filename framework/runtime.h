@@ -13,7 +13,7 @@ namespace fw {
 // Starts the runtime (the GUI application object of the platform). The program hands it nothing. Throws
 // RuntimeException when no display can be opened.
 void RuntimeInit();
-// Sets up the layer's own classes.
+// Only checks that the runtime has started: raises RuntimeException when RuntimeInit has not run.
 void RuntimeInitExternalClasses();
 // Fills the table of plug-in entry points, each resolved by name (see plugins.h).
 void InitPluginEntrypoints();

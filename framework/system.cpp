@@ -2,10 +2,7 @@
 
 #include "framework/folder_item.h"
 #include "framework/qt/run_state.h"
-
-#include <QLocale>
-#include <QStringDecoder>
-#include <QStringList>
+#include "framework/qt/translations.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -76,14 +73,6 @@ std::optional<std::string> ReadTranslationFile(const std::string& path) {
     return bytes;
 }
 
-bool ValidUtf8(std::string_view line) {
-    QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    // The decoding runs when the result becomes a QString.
-    const QString decoded = decoder.decode(QByteArrayView(line.data(), static_cast<qsizetype>(line.size())));
-    return !decoder.hasError();
-}
-
 // Reads "key=text" lines (UTF-8, a leading byte-order mark dropped; text runs to the end of the line; '#'
 // starts a comment line). A broken line is skipped with a warning: a bad translation must not keep the
 // program from starting. A file that is no text of this kind gives no translations at all.
@@ -112,7 +101,7 @@ void LoadTranslationFile(const std::string& path) {
         }
         if (line.empty() || line.front() == '#')
             continue;
-        if (!ValidUtf8(line)) {
+        if (!detail::ValidUtf8(line)) {
             std::fprintf(stderr, "%s:%d: not valid UTF-8; line skipped\n", path.c_str(), number);
             continue;
         }
@@ -137,17 +126,8 @@ void LoadTranslationsAtStart() {
     Ref<FolderItem> resources = GetApplicationBundleResources();
     if (!resources)
         return;
-    QStringList languages;
-    for (QString language : QLocale::system().uiLanguages()) {
-        language.replace(u'-', u'_');
-        if (!languages.contains(language))
-            languages << language;
-        const QString bare = language.section(u'_', 0, 0);
-        if (!languages.contains(bare))
-            languages << bare;
-    }
-    for (const QString& language : languages) {
-        Ref<FolderItem> file = resources->Child("Localizable_" + language.toStdString() + ".txt");
+    for (const std::string& language : UserLanguages()) {
+        Ref<FolderItem> file = resources->Child("Localizable_" + language + ".txt");
         // A name that is there but is no readable regular file (a folder, a broken or looping link) is warned
         // about, not passed over.
         std::error_code ec;
@@ -173,20 +153,6 @@ fw::Text SystemGetLocalizedString(const SystemClass&, std::string_view key, std:
     if (auto found = table.find(key); found != table.end())
         return found->second;
     return fw::Text(defaultText);
-}
-
-void SetTranslation(std::string_view key, std::string_view text) {
-    Translations()[std::string(key)] = text;
-}
-
-void RemoveTranslation(std::string_view key) {
-    auto& table = Translations();
-    if (auto found = table.find(key); found != table.end())
-        table.erase(found);
-}
-
-void ClearTranslations() {
-    Translations().clear();
 }
 
 } // namespace fw

@@ -18,17 +18,13 @@ public:
 // The system object, or nil before the runtime has started.
 Ref<SystemClass> System();
 
+// The translation of key for the user's language, else defaultText. At its first start the runtime reads the
+// translations from the bundle's Resources folder: the file Localizable_<language>.txt for the first of the
+// user's languages that has one ("de_CH", then "de"), UTF-8 lines "key=text" ('#' starts a comment line). A
+// file that is not a regular file, cannot be read, is larger than 1 MiB, holds a line longer than 4 KiB or is
+// not UTF-8 gives no translations; a line that is not valid UTF-8 or has no "key=" is skipped; each with a
+// warning on standard error.
 fw::Text SystemGetLocalizedString(const SystemClass& system, std::string_view key,
                                   std::string_view defaultText);
-
-// Translations for the user's language. At its first start the runtime reads them from the bundle's Resources
-// folder: the file Localizable_<language>.txt for the first of the user's languages that has one ("de_CH",
-// then "de"), UTF-8 lines "key=text" ('#' starts a comment line). A file that is not a regular file, cannot
-// be read, is larger than 1 MiB, holds a line longer than 4 KiB or is not UTF-8 gives no translations; a line
-// that is not valid UTF-8 or has no "key=" is skipped; each with a warning on standard error. These calls
-// supply or withdraw one directly.
-void SetTranslation(std::string_view key, std::string_view text);
-void RemoveTranslation(std::string_view key);
-void ClearTranslations();
 
 } // namespace fw

@@ -58,7 +58,7 @@ private:
 };
 
 void EnsureWatching() {
-    QPointer<QObject>& watcher = State().editWatcher;
+    static QPointer<QObject> watcher;
     if (watcher)
         return;
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
@@ -157,7 +157,7 @@ void RefreshEditItems() {
         const EditCommand command = EditCommandNamed(name);
         if (command == EditCommand::None || HasApplicationHandler(name))
             continue;
-        peer->Action().setEnabled(CanPerform(command));
+        peer->SetEnabled(CanPerform(command));
     }
 }
 

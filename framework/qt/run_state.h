@@ -4,9 +4,6 @@
 #include "framework/system.h"
 #include "framework/window.h"
 
-#include <QObject>
-#include <QPointer>
-
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -58,9 +55,8 @@ struct RunState {
     // What ApplicationExecutable answers instead of the real executable, when not empty.
     std::string executableOverride;
 
-    // Every live menu item peer, and what keeps their Edit items following focus, selection and clipboard.
+    // Every live menu item peer, so that their Edit items follow focus, selection and clipboard.
     std::vector<MenuItemPeer*> menuItemPeers;
-    QPointer<QObject> editWatcher;
 
     // The MouseDown event being raised comes from a contextual click.
     bool contextualClick = false;

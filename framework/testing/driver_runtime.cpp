@@ -124,15 +124,15 @@ void CloseActivePopUpSoon(std::string itemName) {
 }
 
 std::string ShortcutKeys(const MenuItem& item) {
-    return item.Peer().Action().shortcut().toString(QKeySequence::PortableText).toStdString();
+    return detail::ActionOf(item).shortcut().toString(QKeySequence::PortableText).toStdString();
 }
 
 bool ShowsAsSeparator(const MenuItem& item) {
-    return item.Peer().Action().isSeparator();
+    return detail::ActionOf(item).isSeparator();
 }
 
 std::string ShownText(const MenuItem& item) {
-    return item.Peer().Action().text().toStdString();
+    return detail::ActionOf(item).text().toStdString();
 }
 
 } // namespace fw::testing

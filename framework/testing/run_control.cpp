@@ -32,4 +32,18 @@ void SetApplicationExecutable(std::string_view path) {
     State().executableOverride = std::string(path);
 }
 
+void SetTranslation(std::string_view key, std::string_view text) {
+    State().translations[std::string(key)] = text;
+}
+
+void RemoveTranslation(std::string_view key) {
+    auto& table = State().translations;
+    if (auto found = table.find(key); found != table.end())
+        table.erase(found);
+}
+
+void ClearTranslations() {
+    State().translations.clear();
+}
+
 } // namespace fw::testing

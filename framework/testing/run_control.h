@@ -3,7 +3,7 @@
 #include <string_view>
 
 // Steers the runtime's state of the run for tests: failures to inject, the run's outcome to forget, the
-// executable the program believes it is.
+// executable the program believes it is, the translations it reads.
 namespace fw::testing {
 
 // The next count object creations through RuntimeNewObject give nil.
@@ -16,5 +16,10 @@ void ThrowOnObjectCreation(void (*raise)());
 void ResetRunState();
 // Makes ApplicationExecutable answer path (empty: the real executable again).
 void SetApplicationExecutable(std::string_view path);
+
+// Supply or withdraw translations directly, as if read from the translation file.
+void SetTranslation(std::string_view key, std::string_view text);
+void RemoveTranslation(std::string_view key);
+void ClearTranslations();
 
 } // namespace fw::testing

@@ -4,7 +4,6 @@
 #include "app/info_morvalit.h"
 #include "app/menu.h"
 #include "framework/runtime.h"
-#include "framework/system.h"
 #include "framework/testing/driver.h"
 #include "framework/testing/run_control.h"
 
@@ -54,7 +53,7 @@ protected:
     }
     void TearDown() override {
         fw::testing::CloseAllWindows();
-        fw::ClearTranslations();
+        fw::testing::ClearTranslations();
         fw::testing::SetApplicationExecutable("");
         fs::remove_all(bundle_);
     }
@@ -144,9 +143,9 @@ TEST_F(AboutWindow, ChosenTwiceItIsOneWindowAndOkClosesOnlyItByClickOrByReturn) 
 
 // The title is the About item's caption; the menu's side the menu bar's tests cover.
 TEST_F(AboutWindow, TranslationsReachTheTitleAndTheWindowsTexts) {
-    fw::SetTranslation("Localize.About", "About Morvalit");
-    fw::SetTranslation("Localize.versione", "Version");
-    fw::SetTranslation("Localize.PrFree", "Freeware");
+    fw::testing::SetTranslation("Localize.About", "About Morvalit");
+    fw::testing::SetTranslation("Localize.versione", "Version");
+    fw::testing::SetTranslation("Localize.PrFree", "Freeware");
     fw::Ref<Info> about = ChooseAbout();
     ASSERT_TRUE(about);
     EXPECT_EQ(fw::testing::Inspect(*about).title, "About Morvalit");

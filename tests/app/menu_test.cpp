@@ -3,7 +3,6 @@
 #include "app/menu.h"
 #include "framework/application.h"
 #include "framework/runtime.h"
-#include "framework/system.h"
 #include "framework/testing/driver_runtime.h"
 #include "framework/testing/run_control.h"
 
@@ -39,15 +38,15 @@ TEST(MenuBar, ShowsEachCaptionOrItsTranslationWithItsShortcut) {
     fw::Ref<Menu> shared = implicit::Menu();
     for (const bool translated : {false, true}) {
         for (const char* key : keys)
-            fw::SetTranslation(std::string("Localize.") + key, std::string(key) + "*");
+            fw::testing::SetTranslation(std::string("Localize.") + key, std::string(key) + "*");
         if (!translated)
-            fw::ClearTranslations();
+            fw::testing::ClearTranslations();
         Menu::Exit();
         std::vector<std::string> shown;
         Shown(*implicit::Menu(), shown);
         EXPECT_EQ(shown, expected[translated]);
     }
-    fw::ClearTranslations();
+    fw::testing::ClearTranslations();
     Menu::_implicitInstance = shared;
 }
 

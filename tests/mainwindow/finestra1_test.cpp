@@ -2,7 +2,6 @@
 // a right click for the Edit menu, the close box; what shows is read back from the controls and from pixels.
 #include "app/menu.h"
 #include "framework/runtime.h"
-#include "framework/system.h"
 #include "framework/testing/driver.h"
 #include "framework/testing/driver_mainwin.h"
 #include "framework/testing/run_control.h"
@@ -119,9 +118,9 @@ TEST(Finestra1Creation, AWindowThatCannotBeMadeIsANilObjectNamingIt) {
 // The captions are set before each control's property string, which must leave them alone.
 TEST(Finestra1Captions, TranslationsReachEveryCaptionAndOutliveThePropertyStrings) {
     for (const char* key : {"nomefin", "matrAzi", "calcCCodice", "contrmatazi", "sediinpscorr"})
-        fw::SetTranslation(std::string("Localize.") + key, std::string(key) + "*");
+        fw::testing::SetTranslation(std::string("Localize.") + key, std::string(key) + "*");
     fw::Ref<Finestra1> w = implicit::Finestra1();
-    fw::ClearTranslations();
+    fw::testing::ClearTranslations();
     EXPECT_EQ((Rows{w->Title(), w->StaticText1()->Text(), w->PushButton1()->Caption(),
                     w->GroupBox1()->Caption(), w->GroupBox2()->Caption()}),
               (Rows{"nomefin*", "matrAzi*", "calcCCodice*", "contrmatazi*", "sediinpscorr*"}));

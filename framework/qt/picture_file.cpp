@@ -1,0 +1,21 @@
+#include "framework/qt/picture_file.h"
+
+#include "framework/qt/picture_peer.h"
+
+#include <QImageReader>
+
+#include <memory>
+#include <utility>
+
+namespace fw::detail {
+
+Ref<Picture> ReadPicture(const std::string& path) {
+    QImageReader reader(QString::fromStdString(path));
+    reader.setDecideFormatFromContent(true); // a PNG named .jpg is still a picture
+    QImage image = reader.read();
+    if (image.isNull())
+        return nullptr;
+    return MakeRef<Picture>(std::make_unique<PicturePeer>(std::move(image)));
+}
+
+} // namespace fw::detail
