@@ -37,7 +37,7 @@ bool ShowsTheGreenBand(Info& about) {
 }
 
 // The application object with its About binding, as the start-up makes them; each test runs the program from
-// a bundle of its own in a temporary folder: <bundle>/bin/MorvalitDL.
+// a bundle of its own in the process's temporary folder: <bundle>/bin/MorvalitDL.
 class AboutWindow : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -45,9 +45,7 @@ protected:
             NewAppInstance();
             ApplicationAddMenuHandlers();
         }
-        bundle_ = fs::temp_directory_path() /
-                  ("morvalit-about-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        bundle_ = fs::temp_directory_path() / ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(bundle_);
         fs::create_directories(bundle_ / "bin");
         fw::testing::SetApplicationExecutable((bundle_ / "bin" / "MorvalitDL").string());

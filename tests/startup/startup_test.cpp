@@ -4,6 +4,7 @@
 #include "app/menu.h"
 #include "framework/runtime.h"
 #include "framework/testing/driver_runtime.h"
+#include "framework/testing/environment.h"
 #include "framework/testing/run_control.h"
 #include "mainwindow/finestra1.h"
 #include "startup/startup.h"
@@ -113,7 +114,7 @@ TEST(StartUp, OpensOnlyTheMainWindowSharingTheOneMenuBar) {
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    fw::testing::UseOwnEnvironment();
     if (argc == 2 && std::strncmp(argv[1], "--run=failing-", 14) == 0)
         return RunFailing(argv[1] + 6);
     ::testing::InitGoogleTest(&argc, argv);
