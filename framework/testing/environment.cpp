@@ -8,7 +8,6 @@
 #include <cstring>
 #include <filesystem>
 #include <string_view>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -36,55 +35,47 @@ void Set(const char* name, const std::string& value) {
                                std::strerror(errno));
 }
 
-// Removed by the process that made it, not by a forked child ending.
-struct Scratch {
-    std::string path;
-    pid_t owner = getpid();
-    ~Scratch() {
+class OwnEnvironment {
+public:
+    OwnEnvironment() {
+        const char* tmp = std::getenv("TMPDIR");
+        scratch = std::string(tmp && *tmp ? tmp : "/tmp") + "/morvalit-test-XXXXXX";
+        if (!mkdtemp(scratch.data())) // mode 0700, as Qt wants of a runtime folder
+            throw RuntimeException("test environment: cannot make a scratch folder " + scratch + ": " +
+                                   std::strerror(errno));
+        std::vector<std::string> names;
+        for (char** entry = environ; *entry; ++entry)
+            if (const std::string_view name(*entry, std::strcspn(*entry, "=")); CallersSetting(name))
+                names.emplace_back(name);
+        for (const std::string& name : names)
+            unsetenv(name.c_str());
+        Set("QT_QPA_PLATFORM", "offscreen");
+        Set("LC_ALL", "C.UTF-8");
+        for (const char* folder : {"HOME", "TMPDIR", "XDG_RUNTIME_DIR"})
+            Set(folder, scratch);
+    }
+    // Only the process that made the folder removes it: not a forked child that ends.
+    ~OwnEnvironment() {
         if (getpid() != owner)
             return;
         std::error_code failed;
-        std::filesystem::remove_all(path, failed);
+        std::filesystem::remove_all(scratch, failed);
         if (failed)
-            std::fprintf(stderr, "test environment: cannot remove %s: %s\n", path.c_str(),
+            std::fprintf(stderr, "test environment: cannot remove %s: %s\n", scratch.c_str(),
                          failed.message().c_str());
     }
-};
+    OwnEnvironment(const OwnEnvironment&) = delete;
+    OwnEnvironment& operator=(const OwnEnvironment&) = delete;
 
-std::string MakeScratch() {
-    const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/morvalit-test-XXXXXX";
-    if (!mkdtemp(pattern.data()))
-        throw RuntimeException("test environment: cannot make a scratch folder " + pattern + ": " +
-                               std::strerror(errno));
-    return pattern;
-}
+    std::string scratch;
+    const pid_t owner = getpid();
+};
 
 } // namespace
 
 const std::string& UseOwnEnvironment() {
-    static const Scratch scratch{MakeScratch()};
-    [[maybe_unused]] static const bool ready = [] {
-        std::vector<std::string> names;
-        for (char** entry = environ; *entry; ++entry) {
-            const std::string_view name(*entry, std::strcspn(*entry, "="));
-            if (CallersSetting(name))
-                names.emplace_back(name);
-        }
-        for (const std::string& name : names)
-            unsetenv(name.c_str());
-        // Qt wants the runtime folder private to the user (mode 0700).
-        const std::string runtime = scratch.path + "/runtime";
-        if (mkdir(runtime.c_str(), 0700) != 0)
-            throw RuntimeException("test environment: cannot make " + runtime + ": " + std::strerror(errno));
-        Set("QT_QPA_PLATFORM", "offscreen");
-        Set("LC_ALL", "C.UTF-8");
-        Set("HOME", scratch.path);
-        Set("TMPDIR", scratch.path);
-        Set("XDG_RUNTIME_DIR", runtime);
-        return true;
-    }();
-    return scratch.path;
+    static const OwnEnvironment environment;
+    return environment.scratch;
 }
 
 } // namespace fw::testing
