@@ -135,4 +135,18 @@ std::string ShownText(const MenuItem& item) {
     return detail::ActionOf(item).text().toStdString();
 }
 
+std::vector<std::string> MenuBarCaptions(Window& window) {
+    std::vector<std::string> captions;
+    const QMenuBar* bar = window.Peer().MenuBarWidget();
+    if (!bar || bar->isHidden())
+        return captions;
+    for (const QAction* title : bar->actions()) {
+        captions.push_back(title->text().toStdString());
+        if (const QMenu* menu = title->menu())
+            for (const QAction* item : menu->actions())
+                captions.push_back(item->isSeparator() ? std::string("-") : item->text().toStdString());
+    }
+    return captions;
+}
+
 } // namespace fw::testing

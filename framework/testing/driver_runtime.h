@@ -49,5 +49,8 @@ void CloseActivePopUpSoon(std::string itemName = {});
 std::string ShortcutKeys(const MenuItem& item);
 bool ShowsAsSeparator(const MenuItem& item);
 std::string ShownText(const MenuItem& item);
+// What the window's menu bar shows, menu by menu: each title, then its items' captions ("-" for a separator
+// line). Empty when the window shows no menu bar.
+std::vector<std::string> MenuBarCaptions(Window& window);
 
 } // namespace fw::testing

@@ -14,15 +14,25 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The picture's green band (bottom left) as the well shows it; JPEG leaves the colour a little off.
+// Whether the window's content shows about the colour at x, y: JPEG leaves the picture's colours a little
+// off.
+bool ShowsNear(Info& about, int x, int y, fw::Color want) {
+    const fw::Color c = fw::testing::ContentPixelAt(about, x, y);
+    return std::abs(c.red - want.red) < 40 && std::abs(c.green - want.green) < 40 &&
+           std::abs(c.blue - want.blue) < 40;
+}
+
+// The picture's flag along its bottom edge, as the well shows it: green left, red right.
+constexpr fw::Color kGreen{0, 146, 71};
+constexpr fw::Color kRed{207, 43, 54};
 bool ShowsTheGreenBand(Info& about) {
-    const fw::Color c = fw::testing::ContentPixelAt(about, 60, 282);
-    return c.green > 110 && c.red < 50 && c.blue < 110;
+    return ShowsNear(about, 60, 282, kGreen);
 }
 
 // Ends a child process: its failures on the error stream, which the parent shows, and 1 when there were any.
@@ -36,7 +46,7 @@ bool ShowsTheGreenBand(Info& about) {
 }
 
 // The application object with its About binding, as the start-up makes them; each test runs the program from
-// a bundle of its own in a temporary folder: <bundle>/bin/MorvalitDL.
+// a bundle of its own in the process's temporary folder: <bundle>/bin/MorvalitDL.
 class AboutWindow : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -44,9 +54,7 @@ protected:
             NewAppInstance();
             ApplicationAddMenuHandlers();
         }
-        bundle_ = fs::temp_directory_path() /
-                  ("morvalit-about-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        bundle_ = fs::temp_directory_path() / ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(bundle_);
         fs::create_directories(bundle_ / "bin");
         fw::testing::SetApplicationExecutable((bundle_ / "bin" / "MorvalitDL").string());
@@ -139,6 +147,23 @@ TEST_F(AboutWindow, ChosenTwiceItIsOneWindowAndOkClosesOnlyItByClickOrByReturn) 
         EXPECT_TRUE(other->IsOpen());
         EXPECT_EQ(fw::OpenWindows().size(), 1u);
     }
+}
+
+// The window keeps its fixed 425 x 442 and the picture spans its top: the flag's ends fill the corners of
+// the picture's bottom edge, and the window's own background lies below it.
+TEST_F(AboutWindow, IsAFixed425By442WindowWithThePictureAcrossItsTop) {
+    fs::create_directories(PictureFile().parent_path());
+    fs::copy_file(MORVALIT_PICTURE_FILE, PictureFile());
+    fw::Ref<Info> about = ChooseAbout();
+    ASSERT_TRUE(about);
+    const fw::testing::WindowFacts window = fw::testing::Inspect(*about);
+    EXPECT_EQ(std::tuple(window.contentWidth, window.contentHeight, window.fixedSize),
+              std::tuple(425, 442, true));
+    const fw::testing::Rect well = fw::testing::Inspect(*about->ImageWell1()).rect;
+    EXPECT_EQ(std::tuple(well.x, well.y, well.width, well.height), std::tuple(0, 0, 425, 290));
+    EXPECT_TRUE(ShowsNear(*about, 0, 289, kGreen));
+    EXPECT_TRUE(ShowsNear(*about, 424, 289, kRed));
+    EXPECT_FALSE(ShowsNear(*about, 0, 291, kGreen) || ShowsNear(*about, 424, 291, kRed));
 }
 
 // The title is the About item's caption; the menu's side the menu bar's tests cover.

@@ -26,27 +26,20 @@ void Shown(const fw::MenuItem& menu, std::vector<std::string>& shown) {
     }
 }
 
-// The bar's captions are read while it is built: a translation of each key shows in its place.
-TEST(MenuBar, ShowsEachCaptionOrItsTranslationWithItsShortcut) {
-    const char* const keys[] = {"Arch",   "About", "Esci",    "Compos",  "Annulla",
-                                "Taglia", "Copia", "Incolla", "Cancella"};
-    const std::vector<std::vector<std::string>> expected = {
-        {"Archivio", "Info su Morvalit", "Esci Ctrl+Q", "Composizione", "Annulla Ctrl+Z", "---",
-         "Taglia Ctrl+X", "Copia Ctrl+C", "Incolla Ctrl+V", "Cancella"},
-        {"Arch*", "About*", "Esci* Ctrl+Q", "Compos*", "Annulla* Ctrl+Z", "---", "Taglia* Ctrl+X",
-         "Copia* Ctrl+C", "Incolla* Ctrl+V", "Cancella*"}};
+// The bar's captions are read while it is built: a translation of each key shows in its place, beside the
+// item's shortcut. (The Italian captions the start-up's tests read off the main window's bar.)
+TEST(MenuBar, ShowsEachCaptionsTranslationWithItsShortcut) {
+    for (const char* key :
+         {"Arch", "About", "Esci", "Compos", "Annulla", "Taglia", "Copia", "Incolla", "Cancella"})
+        fw::testing::SetTranslation(std::string("Localize.") + key, std::string(key) + "*");
     fw::Ref<Menu> shared = implicit::Menu();
-    for (const bool translated : {false, true}) {
-        for (const char* key : keys)
-            fw::testing::SetTranslation(std::string("Localize.") + key, std::string(key) + "*");
-        if (!translated)
-            fw::testing::ClearTranslations();
-        Menu::Exit();
-        std::vector<std::string> shown;
-        Shown(*implicit::Menu(), shown);
-        EXPECT_EQ(shown, expected[translated]);
-    }
+    Menu::Exit();
+    std::vector<std::string> shown;
+    Shown(*implicit::Menu(), shown);
     fw::testing::ClearTranslations();
+    EXPECT_EQ(shown, (std::vector<std::string>{"Arch*", "About*", "Esci* Ctrl+Q", "Compos*",
+                                               "Annulla* Ctrl+Z", "---", "Taglia* Ctrl+X", "Copia* Ctrl+C",
+                                               "Incolla* Ctrl+V", "Cancella*"}));
     Menu::_implicitInstance = shared;
 }
 

@@ -1,5 +1,6 @@
-# Sourced by the end-to-end scripts: checks the tools, starts an X server on a free display and a window
-# manager, and cleans both (and the program, $app_pid) up on every way out.
+# Sourced by the end-to-end scripts: checks the tools, gives the run an environment of its own on the X11
+# platform, starts an X server on a free display and a window manager, and cleans both (and the program,
+# $app_pid) up on every way out.
 # Before sourcing: $program (the built MorvalitDL). Gives: $work (a scratch folder), wait_for, fail,
 # start_program ($win, $app_pid), activate, expect_exit_zero, popups.
 skip=77
@@ -22,6 +23,9 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
+. "$(dirname "${BASH_SOURCE[0]}")/own_env.sh"
+own_environment "$work"
+export QT_QPA_PLATFORM=xcb
 
 fail() {
     echo "FAIL: $*"
@@ -69,9 +73,9 @@ DISPLAY=":$(head -n1 "$work/display")"
 export DISPLAY
 echo "X server on $DISPLAY"
 
-# Openbox with its stock configuration (Alt+F4 closes the active window), ready once it names its check
-# window on the root.
-XDG_CONFIG_HOME="$work/config" start_helper wm_pid openbox \
+# Openbox with its stock configuration (Alt+F4 closes the active window: the run's home holds none of its
+# own), ready once it names its check window on the root.
+start_helper wm_pid openbox \
     'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' openbox
 
 # Makes a window the active one (activation is a request the window manager may take its time over).

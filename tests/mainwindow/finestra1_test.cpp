@@ -72,21 +72,31 @@ protected:
     fw::Ref<Finestra1> w_;
 };
 
-TEST_F(Finestra1Test, StartsEmptyAndTheButtonIsEnabledExactlyAtEightCharacters) {
+// Typed into the emptied field, only the first eight digits go in: letters never count toward the eight that
+// enable the button, and a click gives a check code only for eight digits.
+TEST_F(Finestra1Test, StartsEmptyTakesOnlyDigitsAndEnablesTheButtonExactlyAtEight) {
     EXPECT_EQ(implicit::Finestra1(), w_) << "one window";
     EXPECT_EQ(w_->StaticText2()->Text(), "");
     EXPECT_EQ(ListRows(), Rows{});
     EXPECT_FALSE(Enabled());
-    Type("1234567");
-    EXPECT_FALSE(Enabled()) << "seven characters";
-    Type("8");
-    EXPECT_TRUE(Enabled()) << "eight characters";
+    const std::pair<std::string, std::string> cases[] = {{"a", ""},
+                                                         {"abcdefgh", ""},
+                                                         {"1234567a", "1234567"},
+                                                         {"a1b2c3d4 5-6.7,", "1234567"},
+                                                         {"x1y2z3w4v5u6t7s8r9", "12345678"}};
+    for (const auto& [typed, taken] : cases) {
+        SCOPED_TRACE(typed);
+        Look(typed);
+        EXPECT_EQ(w_->EditField1()->Text(), taken);
+        EXPECT_EQ(Enabled(), taken.size() == 8);
+        EXPECT_EQ(w_->StaticText2()->Text(), taken.size() == 8 ? "12345678 60" : "");
+    }
     Press(drv::Key::Backspace);
     EXPECT_FALSE(Enabled()) << "back to seven";
-    // Replacing a selected digit keeps eight; the field takes no ninth digit and no letter.
+    // Replacing a selected digit keeps eight.
     Type("8");
     Press(drv::Key::Left, drv::Shift);
-    Type("90a");
+    Type("9");
     EXPECT_EQ(w_->EditField1()->Text(), "12345679");
     EXPECT_TRUE(Enabled());
 }

@@ -86,7 +86,7 @@ TEST_P(WholeRun, EndsWithItsStatusAndReportsAtMostOnce) {
     if (c.translation)
         c.translation(file);
     else
-        Write(file, "# German\nLocalize.Esci=Beenden\r\nno equals sign\n\n");
+        Write(file, "# German\nLocalize.Esci=Beenden\r\nno equals sign\nLocalize.Arch=Archiv = Ablage\n\n");
     const std::string command = "cd '" + dir.string() + "' && LANGUAGE=" + c.language +
                                 " LC_ALL=" + c.language + " timeout -k 5 20 '" RUNTIME_CHILD "' " +
                                 c.scenario + " \"$PWD/bin/MorvalitDL\" >out 2>err";
@@ -112,8 +112,10 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"throw-outside-loop", "C", 4, "Unhandled std::out_of_range: index 9", "loop ended\n"},
         RunCase{"quit-code", "C", 7, nullptr, "loop ended\n"},
         RunCase{"quit-item", "C", 0, nullptr, "loop ended\n"},
-        // The user's language file supplies texts, a key it lacks keeps its default, a bad line is named.
-        RunCase{"translations", "de_DE", 0, "Localizable_de.txt:3: translation line without", kGerman},
+        // The user's language file supplies texts, each all of its line after the first "="; a bad line is
+        // named and left out.
+        RunCase{"translations", "de_DE", 0, "Localizable_de.txt:3: translation line without",
+                "[Beenden]\n[Archiv = Ablage]\nloop ended\n"},
         RunCase{"translations", "fr_FR", 0, nullptr, kItalian},
         Refused("Localizable_de.txt: not a regular file; translations not used",
                 [](const fs::path& f) { ASSERT_EQ(mkfifo(f.c_str(), 0600), 0); }),

@@ -1,9 +1,12 @@
 // The start-up sequence with the main window: the whole of Main in-process, and a failing start-up run as a
 // process of its own, the way main() runs it, to see its report and its exit status.
 #include "app/app.h"
+#include "app/info.h"
 #include "app/menu.h"
 #include "framework/runtime.h"
+#include "framework/testing/driver.h"
 #include "framework/testing/driver_runtime.h"
+#include "framework/testing/environment.h"
 #include "framework/testing/run_control.h"
 #include "mainwindow/finestra1.h"
 #include "startup/startup.h"
@@ -25,6 +28,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+namespace drv = fw::testing;
 
 // The child: main()'s sequence with one failure: the first object creation gives nil or throws something that
 // is not an exception, or, inside the event loop, the About command's window gives nil. Its exit status is
@@ -88,8 +92,9 @@ TEST(StartUp, AFailureBeforeOrInsideTheEventLoopIsReportedOnceAndTheRunEndsWithF
     }
 }
 
-// A quit asked for before the loop starts lets Main run every step and return.
-TEST(StartUp, OpensOnlyTheMainWindowSharingTheOneMenuBar) {
+// A quit asked for before the loop starts lets Main run every step and return. With no translation, every
+// caption shown is the Italian one: the menu bar's, the main window's and, once chosen, the about window's.
+TEST(StartUp, OpensOnlyTheMainWindowSharingTheOneMenuBarAllInItalian) {
     fw::RuntimeInit();
     fw::Quit(0);
     Main();
@@ -98,11 +103,27 @@ TEST(StartUp, OpensOnlyTheMainWindowSharingTheOneMenuBar) {
     ASSERT_EQ(windows.size(), 1u);
     fw::Ref<Finestra1> mainWindow = fw::RefCast<Finestra1>(windows.front());
     ASSERT_TRUE(mainWindow);
-    EXPECT_EQ(mainWindow->Title(), "Morvalit DL");
     ASSERT_TRUE(Menu::_implicitInstance);
     EXPECT_EQ(mainWindow->MenuBar().Get(), Menu::_implicitInstance.Get());
     EXPECT_EQ(implicit::App()->MenuBar().Get(), Menu::_implicitInstance.Get());
     EXPECT_EQ(implicit::App()->MenuHandlerNames(), std::vector<fw::Text>{"ArchivioInfosuMorvalit"});
+
+    mainWindow->ArchivioInfosuMorvalit()->Choose();
+    const fw::Ref<Info> about = fw::RefCast<Info>(fw::GetImplicitWindow("Info.Info"));
+    ASSERT_TRUE(about);
+    const auto text = [](fw::RectControl& c) { return drv::Inspect(c).text; };
+    std::vector<std::string> shown = drv::MenuBarCaptions(*mainWindow);
+    shown.insert(shown.end(),
+                 {drv::Inspect(*mainWindow).title, text(*mainWindow->StaticText1()),
+                  text(*mainWindow->PushButton1()), text(*mainWindow->GroupBox1()),
+                  text(*mainWindow->GroupBox2()), drv::Inspect(*about).title, text(*about->StaticText1()),
+                  text(*about->StaticText3()), text(*about->PushButton1())});
+    EXPECT_EQ(shown,
+              (std::vector<std::string>{
+                  "Archivio", "Info su Morvalit", "Esci", "Composizione", "Annulla", "-", "Taglia", "Copia",
+                  "Incolla", "Cancella", "Morvalit DL", "Matricola Azienda", "Calcola Contro Codice",
+                  "Controllo Matricola Azienda", "Sedi INPS corrispondenti", "Info su Morvalit",
+                  "Versione " + implicit::App()->ShortVersion(), "Prodotto Freeware", "OK"}));
 
     fw::RuntimeReleaseModules();
     Menu::Exit();
@@ -113,7 +134,7 @@ TEST(StartUp, OpensOnlyTheMainWindowSharingTheOneMenuBar) {
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    fw::testing::UseOwnEnvironment();
     if (argc == 2 && std::strncmp(argv[1], "--run=failing-", 14) == 0)
         return RunFailing(argv[1] + 6);
     ::testing::InitGoogleTest(&argc, argv);
