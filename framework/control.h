@@ -63,6 +63,9 @@ private:
     PropertyStore stored_;
 };
 
+// The farthest a control's position and the largest its size may be, in pixels: as far as a widget goes.
+inline constexpr std::int32_t kMaxControlExtent = 16777215;
+
 // A control with a rectangle on its window: a live widget from Constructor on.
 class RectControl : public Control {
 public:
@@ -77,7 +80,10 @@ public:
     void Constructor();
     bool IsConstructed() const noexcept { return peer_ != nullptr; }
 
-    // Position and size in the window's content coordinates, also for controls inside a group box.
+    // Position and size in the window's content coordinates, also for controls inside a group box. Left and
+    // Top take -kMaxControlExtent..kMaxControlExtent, Width and Height 0..kMaxControlExtent; other values,
+    // and a move of a group box that would carry a control it holds outside that range, raise
+    // OutOfBoundsException and change nothing.
     std::int32_t Left() const;
     void SetLeft(std::int32_t v);
     std::int32_t Top() const;

@@ -4,56 +4,90 @@
 #include "framework/qt/window_peer.h"
 #include "framework/window.h"
 
-#include <QTextDocument>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace fw {
 
 namespace {
 
-// The widget that holds a control whose InitialParent is v: a control of its window that holds controls (a
-// group box), or the window itself.
-QWidget* ContainerFor(const RectControl& control, const fw::Text& v) {
-    Ref<Window> window = control.Window();
-    Require(window, "window of " + control.Describe());
-    if (v.empty())
-        return window->Peer().Content();
-    Ref<RectControl> box = RefCast<RectControl>(window->FindControl(v));
-    if (!box || box.Get() == &control || !box->IsConstructed() || !box->Peer().holdsControls)
-        throw NilObjectException(control.Describe() + ": InitialParent '" + v + "' names no group box of " +
-                                 window->Describe());
-    QWidget* container = box->Peer().Widget();
-    QWidget* own = control.Peer().Widget();
-    if (container && own && own->isAncestorOf(container))
-        throw InvalidArgumentException(control.Describe() + ": InitialParent '" + v + "' lies inside " +
-                                       control.Describe());
-    return container;
+using Axis = std::int32_t detail::Bounds::*;
+
+std::string Range(std::int64_t low) {
+    return std::to_string(low) + ".." + std::to_string(kMaxControlExtent);
 }
 
-// Controls placed in a frame move with it: their window coordinates follow the frame's.
-void MoveBy(RectControl& control, QPoint delta) {
-    detail::ControlPeer& peer = control.Peer();
-    peer.geometry.translate(delta);
-    peer.ApplyGeometry();
-    Ref<Window> window = control.Window();
-    QWidget* widget = peer.Widget();
-    if (!window || !widget || delta.isNull() || !peer.holdsControls)
-        return;
+// Values a widget cannot take are refused before anything changes; Qt would wrap them or overflow on them.
+void RequireWithin(const RectControl& control, std::string_view property, std::int32_t v, std::int32_t low) {
+    if (v < low || v > kMaxControlExtent)
+        throw OutOfBoundsException(control.Describe() + ": " + std::string(property) + " " +
+                                   std::to_string(v) + " is outside " + Range(low));
+}
+
+// The controls placed in a frame, which move with it.
+std::vector<RectControl*> Held(const RectControl& frame) {
+    std::vector<RectControl*> held;
+    Ref<Window> window = frame.Window();
+    if (!window)
+        return held;
     for (const Ref<Control>& c : window->Controls()) {
         auto* rc = dynamic_cast<RectControl*>(c.Get());
-        if (rc && rc != &control && rc->IsConstructed() && rc->Peer().Container() == widget)
-            rc->Peer().geometry.translate(delta);
+        if (rc && rc->IsConstructed() && frame.Peer().Holds(rc->Peer()))
+            held.push_back(rc);
+    }
+    return held;
+}
+
+// A move to v along the axis: v itself and where it carries the frame's controls must be positions.
+void CheckMove(const RectControl& control, std::string_view property, Axis axis, std::int32_t v) {
+    RequireWithin(control, property, v, -kMaxControlExtent);
+    const std::int64_t delta = std::int64_t{v} - control.Peer().geometry.*axis;
+    for (const RectControl* rc : Held(control)) {
+        const std::int64_t carried = rc->Peer().geometry.*axis + delta;
+        if (carried < -kMaxControlExtent || carried > kMaxControlExtent)
+            throw OutOfBoundsException(control.Describe() + ": " + std::string(property) + " " +
+                                       std::to_string(v) + " would carry " + rc->Describe() + " to " +
+                                       std::to_string(carried) + ", outside " + Range(-kMaxControlExtent));
     }
 }
 
+void CheckLeft(const RectControl& control, std::int32_t v) {
+    CheckMove(control, "Left", &detail::Bounds::left, v);
+}
+void CheckTop(const RectControl& control, std::int32_t v) {
+    CheckMove(control, "Top", &detail::Bounds::top, v);
+}
+void CheckWidth(const RectControl& control, std::int32_t v) {
+    RequireWithin(control, "Width", v, 0);
+}
+void CheckHeight(const RectControl& control, std::int32_t v) {
+    RequireWithin(control, "Height", v, 0);
+}
+
+// Controls placed in a frame move with it: their window coordinates follow the frame's.
+void MoveTo(RectControl& control, Axis axis, std::int32_t v) {
+    detail::ControlPeer& peer = control.Peer();
+    const std::int32_t delta = v - peer.geometry.*axis;
+    const std::vector<RectControl*> held = Held(control);
+    peer.geometry.*axis = v;
+    peer.ApplyGeometry();
+    if (delta == 0)
+        return;
+    for (RectControl* rc : held)
+        rc->Peer().geometry.*axis += delta;
+}
+
 void CheckInitialParent(const RectControl& control, const fw::Text& v) {
-    ContainerFor(control, v);
+    control.Peer().ContainerFor(v);
 }
 
 const PropertyDecl kRectControlProperties[] = {
-    Declare<&RectControl::Left, &RectControl::SetLeft>("Left"),
-    Declare<&RectControl::Top, &RectControl::SetTop>("Top"),
-    Declare<&RectControl::Width, &RectControl::SetWidth>("Width"),
-    Declare<&RectControl::Height, &RectControl::SetHeight>("Height"),
+    Declare<&RectControl::Left, &RectControl::SetLeft, &CheckLeft>("Left"),
+    Declare<&RectControl::Top, &RectControl::SetTop, &CheckTop>("Top"),
+    Declare<&RectControl::Width, &RectControl::SetWidth, &CheckWidth>("Width"),
+    Declare<&RectControl::Height, &RectControl::SetHeight, &CheckHeight>("Height"),
     Declare<&RectControl::TabIndex, &RectControl::SetTabIndex>("TabIndex"),
     DeclareStored<RectControl>("LockLeft", PropertyType::Boolean),
     DeclareStored<RectControl>("LockTop", PropertyType::Boolean),
@@ -92,7 +126,7 @@ void RectControl::Constructor() {
     if (!window)
         throw NilObjectException(Describe() + " has no window: controls are made by Window::New");
     peer_ = CreatePeer();
-    peer_->SetContainer(window->Peer().Content());
+    peer_->PlaceIn({});
     peer_->ApplyFont();
     peer_->ApplyFocusPolicy();
 }
@@ -104,32 +138,36 @@ detail::ControlPeer& RectControl::Peer() const {
 }
 
 std::int32_t RectControl::Left() const {
-    return Peer().geometry.x();
+    return Peer().geometry.left;
 }
 std::int32_t RectControl::Top() const {
-    return Peer().geometry.y();
+    return Peer().geometry.top;
 }
 std::int32_t RectControl::Width() const {
-    return Peer().geometry.width();
+    return Peer().geometry.width;
 }
 std::int32_t RectControl::Height() const {
-    return Peer().geometry.height();
+    return Peer().geometry.height;
 }
 
 void RectControl::SetLeft(std::int32_t v) {
-    MoveBy(*this, QPoint(v - Peer().geometry.x(), 0));
+    CheckLeft(*this, v);
+    MoveTo(*this, &detail::Bounds::left, v);
 }
 void RectControl::SetTop(std::int32_t v) {
-    MoveBy(*this, QPoint(0, v - Peer().geometry.y()));
+    CheckTop(*this, v);
+    MoveTo(*this, &detail::Bounds::top, v);
 }
 
 void RectControl::SetWidth(std::int32_t v) {
-    Peer().geometry.setWidth(v);
+    CheckWidth(*this, v);
+    Peer().geometry.width = v;
     Peer().ApplyGeometry();
 }
 
 void RectControl::SetHeight(std::int32_t v) {
-    Peer().geometry.setHeight(v);
+    CheckHeight(*this, v);
+    Peer().geometry.height = v;
     Peer().ApplyGeometry();
 }
 
@@ -160,8 +198,7 @@ bool RectControl::Visible() const {
 
 void RectControl::SetVisible(bool v) {
     Peer().visible = v;
-    if (QWidget* w = Peer().Widget())
-        w->setVisible(v);
+    Peer().ApplyVisible();
 }
 
 bool RectControl::Enabled() const {
@@ -170,8 +207,7 @@ bool RectControl::Enabled() const {
 
 void RectControl::SetEnabled(bool v) {
     Peer().enabled = v;
-    if (QWidget* w = Peer().Widget())
-        w->setEnabled(v);
+    Peer().ApplyEnabled();
 }
 
 fw::Text RectControl::HelpTag() const {
@@ -180,11 +216,7 @@ fw::Text RectControl::HelpTag() const {
 
 void RectControl::SetHelpTag(const fw::Text& v) {
     Peer().helpTag = v;
-    if (QWidget* w = Peer().Widget()) {
-        // Tool tips guess at rich text; a help tag is plain text.
-        QString tip = detail::ToQString(v);
-        w->setToolTip(Qt::mightBeRichText(tip) ? "<qt>" + tip.toHtmlEscaped() + "</qt>" : tip);
-    }
+    Peer().ApplyHelpTag();
 }
 
 fw::Text RectControl::InitialParent() const {
@@ -193,9 +225,8 @@ fw::Text RectControl::InitialParent() const {
 
 void RectControl::SetInitialParent(const fw::Text& v) {
     detail::ControlPeer& peer = Peer();
-    QWidget* container = ContainerFor(*this, v);
+    peer.PlaceIn(v);
     peer.initialParent = v;
-    peer.SetContainer(container);
     Window()->Peer().UpdateTabOrder();
 }
 

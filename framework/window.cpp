@@ -11,10 +11,24 @@ namespace fw {
 
 namespace {
 
+// The content area is a widget: a size it cannot take is refused, where Qt would overflow adding the menu
+// bar.
+void CheckSize(const Window& window, const char* property, std::int32_t v) {
+    if (v < 0 || v > kMaxControlExtent)
+        throw OutOfBoundsException(window.Describe() + ": " + property + " " + std::to_string(v) +
+                                   " is outside 0.." + std::to_string(kMaxControlExtent));
+}
+void CheckWidth(const Window& window, std::int32_t v) {
+    CheckSize(window, "Width", v);
+}
+void CheckHeight(const Window& window, std::int32_t v) {
+    CheckSize(window, "Height", v);
+}
+
 const PropertyDecl kWindowProperties[] = {
     Declare<&Window::Placement, &Window::SetPlacement>("Placement"),
-    Declare<&Window::Width, &Window::SetWidth>("Width"),
-    Declare<&Window::Height, &Window::SetHeight>("Height"),
+    Declare<&Window::Width, &Window::SetWidth, &CheckWidth>("Width"),
+    Declare<&Window::Height, &Window::SetHeight, &CheckHeight>("Height"),
     Declare<&Window::MinWidth, &Window::SetMinWidth>("MinWidth"),
     Declare<&Window::MinHeight, &Window::SetMinHeight>("MinHeight"),
     Declare<&Window::MaxWidth, &Window::SetMaxWidth>("MaxWidth"),
@@ -156,6 +170,7 @@ std::int32_t Window::Width() const {
     return peer_->width;
 }
 void Window::SetWidth(std::int32_t v) {
+    CheckWidth(*this, v);
     peer_->width = v;
     peer_->ApplySize();
 }
@@ -163,6 +178,7 @@ std::int32_t Window::Height() const {
     return peer_->height;
 }
 void Window::SetHeight(std::int32_t v) {
+    CheckHeight(*this, v);
     peer_->height = v;
     peer_->ApplySize();
 }

@@ -4,10 +4,11 @@
 #include "framework/window.h"
 
 #include <QApplication>
-
-#include <algorithm>
+#include <QTextDocument>
 
 namespace fw::detail {
+
+static_assert(kMaxControlExtent == QWIDGETSIZE_MAX);
 
 ControlPeer::ControlPeer(RectControl& owner, QWidget* widget) : owner_(owner), widget_(widget) {}
 
@@ -30,13 +31,51 @@ void ControlPeer::SetContainer(QWidget* container) {
     widget_->setVisible(visible);
 }
 
+QWidget* ControlPeer::ContainerFor(const fw::Text& initialParent) const {
+    Ref<Window> window = owner_.Window();
+    Require(window, "window of " + owner_.Describe());
+    if (initialParent.empty())
+        return window->Peer().Content();
+    Ref<RectControl> box = RefCast<RectControl>(window->FindControl(initialParent));
+    if (!box || box.Get() == &owner_ || !box->IsConstructed() || !box->Peer().holdsControls)
+        throw NilObjectException(owner_.Describe() + ": InitialParent '" + initialParent +
+                                 "' names no group box of " + window->Describe());
+    QWidget* container = box->Peer().Widget();
+    if (container && widget_ && widget_->isAncestorOf(container))
+        throw InvalidArgumentException(owner_.Describe() + ": InitialParent '" + initialParent +
+                                       "' lies inside " + owner_.Describe());
+    return container;
+}
+
+bool ControlPeer::Holds(const ControlPeer& other) const noexcept {
+    return holdsControls && &other != this && widget_ && other.container_ == widget_;
+}
+
 void ControlPeer::ApplyGeometry() {
     if (!widget_ || !container_)
         return;
     Ref<Window> window = owner_.Window();
     const QPoint origin = window ? window->Peer().ContentOffset(container_) : QPoint();
-    widget_->setGeometry(geometry.x() - origin.x(), geometry.y() - origin.y(), std::max(0, geometry.width()),
-                         std::max(0, geometry.height()));
+    widget_->setGeometry(geometry.left - origin.x(), geometry.top - origin.y(), geometry.width,
+                         geometry.height);
+}
+
+void ControlPeer::ApplyVisible() {
+    if (widget_)
+        widget_->setVisible(visible);
+}
+
+void ControlPeer::ApplyEnabled() {
+    if (widget_)
+        widget_->setEnabled(enabled);
+}
+
+void ControlPeer::ApplyHelpTag() {
+    if (!widget_)
+        return;
+    // Tool tips guess at rich text; a help tag is plain text.
+    const QString tip = ToQString(helpTag);
+    widget_->setToolTip(Qt::mightBeRichText(tip) ? "<qt>" + tip.toHtmlEscaped() + "</qt>" : tip);
 }
 
 void ControlPeer::ApplyFont() {

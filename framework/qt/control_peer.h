@@ -5,7 +5,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QRect>
 #include <QWidget>
 
 namespace fw::detail {
@@ -17,6 +16,14 @@ struct FontChoice {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+};
+
+// A control's rectangle in window content coordinates.
+struct Bounds {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t width = 80;
+    std::int32_t height = 22;
 };
 
 // What a RectControl is on this platform: its widget and the values of its declared properties. The values
@@ -38,8 +45,18 @@ public:
     // The widget's parent: the window's content area or a group box's widget.
     QWidget* Container() const noexcept { return container_.data(); }
     void SetContainer(QWidget* container);
+    // The widget that holds the control when its InitialParent is initialParent: a group box of its window
+    // or, for an empty name, the window's content. NilObjectException when no group box has that name,
+    // InvalidArgumentException when the box lies inside the control itself.
+    QWidget* ContainerFor(const fw::Text& initialParent) const;
+    void PlaceIn(const fw::Text& initialParent) { SetContainer(ContainerFor(initialParent)); }
+    // Whether other's widget sits right in this frame's widget (and so moves with it).
+    bool Holds(const ControlPeer& other) const noexcept;
 
     void ApplyGeometry();
+    void ApplyVisible();
+    void ApplyEnabled();
+    void ApplyHelpTag();
     void ApplyFont();
     void ApplyFocusPolicy();
 
@@ -49,7 +66,7 @@ public:
     // widget (a frame).
     bool holdsControls = false;
 
-    QRect geometry{0, 0, 80, 22}; // window content coordinates
+    Bounds geometry;
     std::int32_t tabIndex = 0;
     bool tabStop = true;
     bool visible = true;

@@ -2,12 +2,15 @@
 #include "main_like.h"
 
 #include "framework/image_well.h"
+#include "framework/property_literal.h"
 #include "framework/testing/driver.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <functional>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -36,7 +39,7 @@ protected:
     Ref<MainLike> w = OpenMainLike();
 };
 
-TEST_F(WindowTest, ControlsLandWhereTheirStringsSayAndMoveWithTheirGroupBox) {
+TEST_F(WindowTest, ControlsLandWhereTheirStringsSayInAndOutOfGroupBoxes) {
     const std::tuple<const char*, t::Rect, const char*> table[] = {
         {"EditField1", {176, 61, 75, 22}, ""},
         {"StaticText2", {54, 199, 197, 38}, "GroupBox1"},
@@ -46,15 +49,60 @@ TEST_F(WindowTest, ControlsLandWhereTheirStringsSayAndMoveWithTheirGroupBox) {
         const t::ControlFacts f = t::Inspect(*Get(name));
         EXPECT_TRUE(f.rect == rect && f.groupBoxName == groupBox && f.shown) << name;
     }
-    Get("GroupBox1")->SetTop(180); // window coordinates: what it holds moves with it
-    EXPECT_EQ(std::pair(t::Inspect(*Get("StaticText2")).rect.y, Get("StaticText2")->Top()),
-              std::pair(209, 209));
     EXPECT_THROW(Get("StaticText1")->SetInitialParent("EditField1"), fw::NilObjectException); // no frame
     for (const char* parent : {"GroupBox2", ""}) { // into a frame and out again, where it was
         Get("StaticText1")->SetInitialParent(parent);
         const t::ControlFacts f = t::Inspect(*Get("StaticText1"));
         EXPECT_EQ(std::tuple(f.groupBoxName, f.rect), std::tuple(parent, t::Rect{46, 62, 124, 21}));
     }
+}
+
+// Two integer entries as a property string.
+std::string Ints(const char* a, std::int32_t va, const char* b, std::int32_t vb) {
+    const fw::PropertyLiteral entries[] = {fw::prop::Int(a, va), fw::prop::Int(b, vb)};
+    const auto bytes = fw::EncodeProperties<32>(entries);
+    return std::string(bytes.data(), fw::EncodedSize(entries));
+}
+
+// A position or size that no widget takes is refused whole, by a string (after an entry it would have set)
+// and by the setter, naming what and where; so is a frame's move that would carry what it holds that far.
+TEST_F(WindowTest, GeometryNoWidgetTakesIsRefusedWhole) {
+    constexpr std::int32_t kMax = 16777215;
+    Ref<fw::RectControl> field = Get("EditField1"), box = Get("GroupBox1"), held = Get("StaticText2");
+    auto rects = [&] {
+        return std::vector{t::Inspect(*field).rect, t::Inspect(*box).rect, t::Inspect(*held).rect};
+    };
+    const auto before = rects();
+    for (const std::string property : {"Left", "Top", "Width", "Height"}) {
+        const bool size = property == "Width" || property == "Height";
+        for (std::int32_t v : {INT32_MIN, size ? -1 : -kMax - 1, kMax + 1, INT32_MAX}) {
+            const auto says = ::testing::ThrowsMessage<fw::OutOfBoundsException>(
+                ::testing::HasSubstr("'EditField1': " + property + " " + std::to_string(v)));
+            const char* good = property == "Top" ? "Left" : "Top";
+            EXPECT_THAT([&] { fw::SetProperties(*field, Ints(good, 0, property.c_str(), v)); }, says);
+            EXPECT_THAT([&] { fw::SetProperty(*field, property, v); }, says);
+        }
+    }
+    EXPECT_EQ((std::vector{field->Left(), field->Top(), field->Width(), field->Height()}),
+              (std::vector{176, 61, 75, 22}));
+    // The frame at the farthest it can go with the label it holds 29 pixels below its top edge.
+    for (auto move : std::initializer_list<std::function<void()>>{
+             [&] { box->SetTop(kMax - 28); },
+             [&] { fw::SetProperties(*box, Ints("Left", 0, "Top", kMax - 28)); }})
+        EXPECT_THAT(move, ::testing::ThrowsMessage<fw::OutOfBoundsException>(::testing::HasSubstr(
+                              "Top " + std::to_string(kMax - 28) + " would carry StaticText 'StaticText2'")));
+    EXPECT_TRUE(rects() == before && box->Top() == 170 && held->Top() == 199);
+    box->SetTop(kMax - 29);
+    fw::SetProperties(*field, Ints("Left", -kMax, "Width", kMax));
+    field->SetHeight(0);
+    EXPECT_EQ(
+        (std::vector{held->Top(), t::Inspect(*held).rect.y, field->Left(), field->Width(), field->Height()}),
+        (std::vector{kMax, kMax, -kMax, kMax, 0})); // what a frame holds moves with it
+    EXPECT_EQ(t::Inspect(*field).rect, (t::Rect{-kMax, 61, kMax, 0}));
+    // The window's content area is a widget as well.
+    EXPECT_THROW(fw::SetProperties(*w, Ints("Width", 200, "Height", INT32_MAX)), fw::OutOfBoundsException);
+    EXPECT_THROW(w->SetWidth(-1), fw::OutOfBoundsException);
+    EXPECT_EQ(std::pair(w->Width(), w->Height()), std::pair(300, 496));
 }
 
 TEST_F(WindowTest, StringsSetTheWindowsFrameAndTheControlsLooks) {
