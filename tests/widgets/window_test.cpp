@@ -57,13 +57,6 @@ TEST_F(WindowTest, ControlsLandWhereTheirStringsSayInAndOutOfGroupBoxes) {
     }
 }
 
-// Two integer entries as a property string.
-std::string Ints(const char* a, std::int32_t va, const char* b, std::int32_t vb) {
-    const fw::PropertyLiteral entries[] = {fw::prop::Int(a, va), fw::prop::Int(b, vb)};
-    const auto bytes = fw::EncodeProperties<32>(entries);
-    return std::string(bytes.data(), fw::EncodedSize(entries));
-}
-
 // A position or size that no widget takes is refused whole, by a string (after an entry it would have set)
 // and by the setter, naming what and where; so is a frame's move that would carry what it holds that far.
 TEST_F(WindowTest, GeometryNoWidgetTakesIsRefusedWhole) {
@@ -79,7 +72,7 @@ TEST_F(WindowTest, GeometryNoWidgetTakesIsRefusedWhole) {
             const auto says = ::testing::ThrowsMessage<fw::OutOfBoundsException>(
                 ::testing::HasSubstr("'EditField1': " + property + " " + std::to_string(v)));
             const char* good = property == "Top" ? "Left" : "Top";
-            EXPECT_THAT([&] { fw::SetProperties(*field, Ints(good, 0, property.c_str(), v)); }, says);
+            EXPECT_THAT([&] { fw::SetProperties(*field, Encode({Int(good, 0), Int(property, v)})); }, says);
             EXPECT_THAT([&] { fw::SetProperty(*field, property, v); }, says);
         }
     }
@@ -88,19 +81,22 @@ TEST_F(WindowTest, GeometryNoWidgetTakesIsRefusedWhole) {
     // The frame at the farthest it can go with the label it holds 29 pixels below its top edge.
     for (auto move : std::initializer_list<std::function<void()>>{
              [&] { box->SetTop(kMax - 28); },
-             [&] { fw::SetProperties(*box, Ints("Left", 0, "Top", kMax - 28)); }})
+             [&] {
+                 fw::SetProperties(*box, Encode({Int("Left", 0), Int("Top", kMax - 28)}));
+             }})
         EXPECT_THAT(move, ::testing::ThrowsMessage<fw::OutOfBoundsException>(::testing::HasSubstr(
                               "Top " + std::to_string(kMax - 28) + " would carry StaticText 'StaticText2'")));
     EXPECT_TRUE(rects() == before && box->Top() == 170 && held->Top() == 199);
     box->SetTop(kMax - 29);
-    fw::SetProperties(*field, Ints("Left", -kMax, "Width", kMax));
+    fw::SetProperties(*field, Encode({Int("Left", -kMax), Int("Width", kMax)}));
     field->SetHeight(0);
     EXPECT_EQ(
         (std::vector{held->Top(), t::Inspect(*held).rect.y, field->Left(), field->Width(), field->Height()}),
         (std::vector{kMax, kMax, -kMax, kMax, 0})); // what a frame holds moves with it
     EXPECT_EQ(t::Inspect(*field).rect, (t::Rect{-kMax, 61, kMax, 0}));
     // The window's content area is a widget as well.
-    EXPECT_THROW(fw::SetProperties(*w, Ints("Width", 200, "Height", INT32_MAX)), fw::OutOfBoundsException);
+    EXPECT_THROW(fw::SetProperties(*w, Encode({Int("Width", 200), Int("Height", INT32_MAX)})),
+                 fw::OutOfBoundsException);
     EXPECT_THROW(w->SetWidth(-1), fw::OutOfBoundsException);
     EXPECT_EQ(std::pair(w->Width(), w->Height()), std::pair(300, 496));
 }
