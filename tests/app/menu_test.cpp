@@ -3,7 +3,7 @@
 #include "app/menu.h"
 #include "framework/application.h"
 #include "framework/runtime.h"
-#include "framework/testing/driver_runtime.h"
+#include "framework/testing/driver.h"
 #include "framework/testing/run_control.h"
 
 #include <gtest/gtest.h>

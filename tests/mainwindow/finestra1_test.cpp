@@ -3,7 +3,6 @@
 #include "app/menu.h"
 #include "framework/runtime.h"
 #include "framework/testing/driver.h"
-#include "framework/testing/driver_mainwin.h"
 #include "framework/testing/run_control.h"
 #include "mainwindow/ar_list_box.h"
 #include "mainwindow/finestra1.h"
@@ -201,7 +200,7 @@ TEST_F(Finestra1Test, EvenRowsFromTheFirstAreTintedWholeUnderTheirTextAfterTheSo
 TEST_F(Finestra1Test, ARightClickInTheFieldPopsUpTheEditMenuAndAPlainClickDoesNot) {
     const Rows shown = drv::PopUpCaptionsOf([&] { drv::RightClick(*w_->EditField1()); });
     EXPECT_EQ(shown, (Rows{"Annulla", "-", "Taglia", "Copia", "Incolla", "Cancella"}));
-    EXPECT_FALSE(drv::PopUpShown()) << "the pop-up was closed";
+    EXPECT_FALSE(drv::PopupOpen()) << "the pop-up was closed";
     EXPECT_TRUE(drv::PopUpCaptionsOf([&] { drv::Click(*w_->EditField1()); }).empty());
 }
 

@@ -4,7 +4,6 @@
 #include "framework/menu_item.h"
 #include "framework/runtime.h"
 #include "framework/testing/driver.h"
-#include "framework/testing/driver_runtime.h"
 #include "framework/testing/run_control.h"
 
 #include <gtest/gtest.h>
