@@ -7,6 +7,7 @@
 #include "mainwindow/ar_list_box.h"
 #include "mainwindow/finestra1.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -114,12 +115,8 @@ TEST_F(Finestra1Test, CaptionsAndAWholeNumberFitTheirControls) {
 
 TEST(Finestra1Creation, AWindowThatCannotBeMadeIsANilObjectNamingIt) {
     drv::FailObjectCreations(1);
-    try {
-        implicit::Finestra1();
-        ADD_FAILURE() << "no exception";
-    } catch (const fw::NilObjectException& e) {
-        EXPECT_NE(std::string(e.what()).find("Finestra1.Finestra1"), std::string::npos) << e.what();
-    }
+    EXPECT_THAT([] { implicit::Finestra1(); },
+                testing::ThrowsMessage<fw::NilObjectException>(testing::HasSubstr("Finestra1.Finestra1")));
     drv::FailObjectCreations(0);
     EXPECT_FALSE(fw::GetImplicitWindow("Finestra1.Finestra1"));
 }
