@@ -96,8 +96,7 @@ protected:
         ASSERT_TRUE(first);
         fw::Ref<fw::Picture> shown = first->ImageWell1()->Image();
         ASSERT_TRUE(shown);
-        EXPECT_EQ(shown->Width(), 425);
-        EXPECT_EQ(shown->Height(), 290);
+        EXPECT_EQ(std::pair(shown->Width(), shown->Height()), std::pair(425, 290));
         EXPECT_TRUE(ShowsTheGreenBand(*first));
         first->Close();
 

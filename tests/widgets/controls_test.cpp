@@ -108,20 +108,13 @@ TEST_F(ControlsTest, LimitTextWithoutAMaskCountsCharactersAndRefusesAPasteWhole)
 TEST_F(ControlsTest, TextMaskAndLimitAreCheckedAgainstEachOther) {
     field->SetText("12");
     const int changes = w->textChanges;
-    const std::function<void()> refused[] = {
-        [&] { field->SetText("12a"); },
-        [&] { field->SetText("123456789"); },
-        [&] { field->SetMask("9"); },
-        [&] {
-            fw::SetProperties(*field, Encode({Str("Text", "123"), Str("Mask", "99")}));
-        },
-        [&] {
-            fw::SetProperties(*field, Encode({Str("Mask", "99"), Str("Text", "123")}));
-        },
-        [&] {
-            fw::SetProperties(*field, Encode({Int("LimitText", 2), Str("Text", "123")}));
-        },
-    };
+    const auto set = [&](std::string s) { return [&, s] { fw::SetProperties(*field, s); }; };
+    const std::function<void()> refused[] = {[&] { field->SetText("12a"); },
+                                             [&] { field->SetText("123456789"); },
+                                             [&] { field->SetMask("9"); },
+                                             set(Encode({Str("Text", "123"), Str("Mask", "99")})),
+                                             set(Encode({Str("Mask", "99"), Str("Text", "123")})),
+                                             set(Encode({Int("LimitText", 2), Str("Text", "123")}))};
     for (const auto& r : refused) {
         EXPECT_THROW(r(), fw::InvalidArgumentException) << &r - refused;
         EXPECT_EQ(std::tuple(field->Text(), field->Mask(), field->LimitText(), w->textChanges),

@@ -79,13 +79,10 @@ TEST_F(WindowTest, GeometryNoWidgetTakesIsRefusedWhole) {
     EXPECT_EQ((std::vector{field->Left(), field->Top(), field->Width(), field->Height()}),
               (std::vector{176, 61, 75, 22}));
     // The frame at the farthest it can go with the label it holds 29 pixels below its top edge.
-    for (auto move : std::initializer_list<std::function<void()>>{
-             [&] { box->SetTop(kMax - 28); },
-             [&] {
-                 fw::SetProperties(*box, Encode({Int("Left", 0), Int("Top", kMax - 28)}));
-             }})
-        EXPECT_THAT(move, ::testing::ThrowsMessage<fw::OutOfBoundsException>(::testing::HasSubstr(
-                              "Top " + std::to_string(kMax - 28) + " would carry StaticText 'StaticText2'")));
+    const auto carries = ::testing::ThrowsMessage<fw::OutOfBoundsException>(
+        ::testing::HasSubstr("Top " + std::to_string(kMax - 28) + " would carry StaticText 'StaticText2'"));
+    EXPECT_THAT([&] { box->SetTop(kMax - 28); }, carries);
+    EXPECT_THAT([&] { fw::SetProperties(*box, Encode({Int("Left", 0), Int("Top", kMax - 28)})); }, carries);
     EXPECT_TRUE(rects() == before && box->Top() == 170 && held->Top() == 199);
     box->SetTop(kMax - 29);
     fw::SetProperties(*field, Encode({Int("Left", -kMax), Int("Width", kMax)}));
