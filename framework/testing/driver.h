@@ -157,10 +157,9 @@ private:
 std::string ClipboardText();
 void SetClipboardText(std::string_view text);
 
-// The item's shortcut as Qt's portable text ("Ctrl+Q"), and whether it shows as a separator line.
-std::string ShortcutKeys(const MenuItem& item);
-bool ShowsAsSeparator(const MenuItem& item);
-std::string ShownText(const MenuItem& item);
+// Every item under menu top down as shown: its caption and, after a blank, its shortcut as Qt's portable text
+// ("Ctrl+Q") when it has one; "-" for a separator line.
+std::vector<std::string> ShownItems(const MenuItem& menu);
 // What the window's menu bar shows, menu by menu: each title, then its items' captions ("-" for a separator
 // line). Empty when the window shows no menu bar.
 std::vector<std::string> MenuBarCaptions(Window& window);

@@ -6,6 +6,7 @@
 #include "framework/runtime.h"
 #include "framework/testing/run_control.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -17,6 +18,11 @@
 namespace fw::testing {
 
 namespace {
+
+// What a menu shows for the action: its caption, or "-" for a separator line.
+std::string Caption(const QAction& action) {
+    return action.isSeparator() ? "-" : action.text().toStdString();
+}
 
 // A window of the layer with entry fields one below the other; shown only when the test activates it.
 struct FieldsWindow : Window {
@@ -100,16 +106,16 @@ void After(int ms, std::function<void()> f) {
     QTimer::singleShot(ms, qApp, std::move(f));
 }
 
-std::string ShortcutKeys(const MenuItem& item) {
-    return detail::ActionOf(item).shortcut().toString(QKeySequence::PortableText).toStdString();
-}
-
-bool ShowsAsSeparator(const MenuItem& item) {
-    return detail::ActionOf(item).isSeparator();
-}
-
-std::string ShownText(const MenuItem& item) {
-    return detail::ActionOf(item).text().toStdString();
+std::vector<std::string> ShownItems(const MenuItem& menu) {
+    std::vector<std::string> shown;
+    for (std::int32_t i = 0; i < menu.Count(); ++i) {
+        const QAction& action = detail::ActionOf(*menu.Item(i));
+        const std::string keys = action.shortcut().toString(QKeySequence::PortableText).toStdString();
+        shown.push_back(Caption(action) + (keys.empty() ? "" : " " + keys));
+        const std::vector<std::string> inner = ShownItems(*menu.Item(i));
+        shown.insert(shown.end(), inner.begin(), inner.end());
+    }
+    return shown;
 }
 
 std::vector<std::string> PopUpCaptionsOf(const std::function<void()>& action, std::string_view pick) {
@@ -120,7 +126,7 @@ std::vector<std::string> PopUpCaptionsOf(const std::function<void()>& action, st
             return;
         QAction* picked = nullptr;
         for (QAction* a : menu->actions()) {
-            captions.push_back(a->isSeparator() ? std::string("-") : a->text().toStdString());
+            captions.push_back(Caption(*a));
             if (!pick.empty() && captions.back() == pick && a->isEnabled())
                 picked = a;
         }
@@ -168,10 +174,10 @@ std::vector<std::string> MenuBarCaptions(Window& window) {
     if (!bar || bar->isHidden())
         return captions;
     for (const QAction* title : bar->actions()) {
-        captions.push_back(title->text().toStdString());
+        captions.push_back(Caption(*title));
         if (const QMenu* menu = title->menu())
             for (const QAction* item : menu->actions())
-                captions.push_back(item->isSeparator() ? std::string("-") : item->text().toStdString());
+                captions.push_back(Caption(*item));
     }
     return captions;
 }
