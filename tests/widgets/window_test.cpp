@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <functional>
 #include <optional>
 #include <string>
 #include <tuple>
