@@ -41,8 +41,7 @@ TEST(MenuBar, CtrlQQuitsFromAWindowWithoutTheBar) {
     app->AddMenuHandler("FileQuit", [&quits] { return ++quits > 0; });
     fw::Ref<fw::MenuBar> none = fw::RuntimeNewObject<fw::MenuBar>();
     t::MenuWindow withBar(*app->MenuBar(), 0), barless(*none, 0);
-    ASSERT_TRUE(withBar.Activate());
-    ASSERT_TRUE(barless.Activate());
+    ASSERT_TRUE(withBar.Activate() && barless.Activate());
     barless.Press("Ctrl+Q");
     EXPECT_EQ(quits, 1);
     t::ResetRunState();

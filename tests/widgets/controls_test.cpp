@@ -147,9 +147,7 @@ TEST_F(ControlsTest, MouseDownTellsAContextualClickAndTrueKeepsThePressFromTheFi
     t::Click(*field, 2, 5); // would put the caret at the start
     t::TypeText(*field, "5");
     w->mouseDownAnswer = false;
-    t::RightClick(*field, 7, 8);
-    t::ProcessEvents();
-    EXPECT_FALSE(t::PopupOpen());
+    EXPECT_TRUE(t::PopUpCaptionsOf([&] { t::RightClick(*field, 7, 8); }).empty());
     t::Click(*field, 1, 5);
     t::TypeText(*field, "9");
     EXPECT_EQ(field->Text(), "912345");
@@ -157,9 +155,8 @@ TEST_F(ControlsTest, MouseDownTellsAContextualClickAndTrueKeepsThePressFromTheFi
               (std::vector<std::tuple<int, int, bool>>{{2, 5, false}, {7, 8, true}, {1, 5, false}}));
     EXPECT_FALSE(fw::IsContextualClick()); // only while the press is handled
     // A field with no handler opens its own menu: the check above is real.
-    t::RightClick(*testwindows::Add<fw::EditField>(*w, "Plain", testwindows::At(10, 10, 80, 22)));
-    t::ProcessEvents();
-    EXPECT_TRUE(t::PopupOpen());
+    Ref<fw::EditField> plain = testwindows::Add<fw::EditField>(*w, "Plain", testwindows::At(10, 10, 80, 22));
+    EXPECT_FALSE(t::PopUpCaptionsOf([&] { t::RightClick(*plain); }).empty());
 }
 
 // Enter and Return press the default button and Esc the cancel button, each only while it is one and enabled.

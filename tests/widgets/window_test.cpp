@@ -287,13 +287,13 @@ struct Counted : fw::StaticText {
 
 TEST_F(Windows, WindowsAndControlsAreReleasedOnce) {
     const int alive = MainLike::alive, gone = Counted::gone;
-    Ref<MainLike> w = OpenMainLike([](MainLike& m) {
-        m.afterControls = [](MainLike& self) {
-            Add<Counted>(self, "C1");
-            Add<Counted>(self, "C2");
-            Ref<Counted> unregistered = self.New<Counted>(); // made, never added: goes at once
-        };
-    });
+    Ref<MainLike> w = fw::MakeRef<MainLike>();
+    w->afterControls = [](MainLike& self) {
+        Add<Counted>(self, "C1");
+        Add<Counted>(self, "C2");
+        Ref<Counted> unregistered = self.New<Counted>(); // made, never added: goes at once
+    };
+    w->Constructor();
     EXPECT_EQ(Counted::gone, gone + 1);
     w->Close();
     w = nullptr;
