@@ -136,6 +136,15 @@ QImage Render(QWidget& w) {
     return image;
 }
 
+Image Grab(RectControl& control) {
+    const QImage image = Render(WidgetOf(control));
+    Image out{image.width(), image.height(), {}};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            out.pixels.push_back(detail::FromQColor(image.pixelColor(x, y)));
+    return out;
+}
+
 Color PixelAt(RectControl& control, int x, int y) {
     return PixelOf(Render(WidgetOf(control)), x, y);
 }
@@ -224,7 +233,6 @@ ControlFacts Inspect(RectControl& control) {
     f.shown = w.isVisibleTo(w.window());
     f.enabled = w.isEnabled();
     if (auto* box = qobject_cast<QGroupBox*>(w.parentWidget())) {
-        f.insideGroupBox = true;
         for (const Ref<fw::Control>& c : window ? window->Controls() : std::vector<Ref<fw::Control>>{}) {
             auto* rc = dynamic_cast<RectControl*>(c.Get());
             if (rc && rc->IsConstructed() && rc->Peer().Widget() == box)

@@ -1,10 +1,12 @@
-#include "framework/testing/driver_runtime.h"
+#include "framework/testing/driver.h"
 
 #include "framework/qt/control_peer.h"
 #include "framework/qt/menu_peer.h"
 #include "framework/qt/window_peer.h"
-#include "framework/window.h"
+#include "framework/runtime.h"
+#include "framework/testing/run_control.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -17,22 +19,9 @@ namespace fw::testing {
 
 namespace {
 
-void HandlePopUp(const std::string& itemName, int triesLeft) {
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (!menu) {
-        if (triesLeft > 0)
-            QTimer::singleShot(5, [itemName, triesLeft] { HandlePopUp(itemName, triesLeft - 1); });
-        return;
-    }
-    for (QAction* action : menu->actions()) {
-        const MenuItem* item = detail::ItemOfAction(action);
-        if (!itemName.empty() && item && item->Name() == itemName && action->isEnabled()) {
-            menu->setActiveAction(action);
-            QTest::keyClick(menu, Qt::Key_Return);
-            return;
-        }
-    }
-    menu->close(); // nothing to pick: the test sees nil picked
+// What a menu shows for the action: its caption, or "-" for a separator line.
+std::string Caption(const QAction& action) {
+    return action.isSeparator() ? "-" : action.text().toStdString();
 }
 
 // A window of the layer with entry fields one below the other; shown only when the test activates it.
@@ -45,12 +34,10 @@ struct FieldsWindow : Window {
     }
     void CreateControls() override {
         for (int i = 0; i < fields; ++i) {
-            Ref<EditField> field = New<EditField>();
-            field->Constructor();
+            Ref<EditField> field = AddNew<EditField>("Field" + std::to_string(i));
             field->SetLeft(10);
             field->SetTop(10 + 30 * i);
             field->SetWidth(280);
-            AddControl("Field" + std::to_string(i), field);
         }
     }
     const int fields;
@@ -87,7 +74,7 @@ void MenuWindow::Press(std::string_view keys) {
 }
 
 EditField& MenuWindow::Field(int index) const {
-    const std::vector<Ref<Control>>& controls = window_->Controls();
+    const std::vector<Ref<fw::Control>>& controls = window_->Controls();
     if (index < 0 || index >= static_cast<int>(controls.size()))
         throw OutOfBoundsException("no entry field " + std::to_string(index));
     return static_cast<EditField&>(*controls[static_cast<std::size_t>(index)]);
@@ -119,20 +106,66 @@ void After(int ms, std::function<void()> f) {
     QTimer::singleShot(ms, qApp, std::move(f));
 }
 
-void CloseActivePopUpSoon(std::string itemName) {
-    QTimer::singleShot(0, qApp, [itemName = std::move(itemName)] { HandlePopUp(itemName, 400); });
+std::vector<std::string> ShownItems(const MenuItem& menu) {
+    std::vector<std::string> shown;
+    for (std::int32_t i = 0; i < menu.Count(); ++i) {
+        const QAction& action = detail::ActionOf(*menu.Item(i));
+        const std::string keys = action.shortcut().toString(QKeySequence::PortableText).toStdString();
+        shown.push_back(Caption(action) + (keys.empty() ? "" : " " + keys));
+        const std::vector<std::string> inner = ShownItems(*menu.Item(i));
+        shown.insert(shown.end(), inner.begin(), inner.end());
+    }
+    return shown;
 }
 
-std::string ShortcutKeys(const MenuItem& item) {
-    return detail::ActionOf(item).shortcut().toString(QKeySequence::PortableText).toStdString();
+std::vector<std::string> PopUpCaptionsOf(const std::function<void()>& action, std::string_view pick) {
+    std::vector<std::string> captions;
+    auto readAndClose = [&captions, pick] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu || !captions.empty())
+            return;
+        QAction* picked = nullptr;
+        for (QAction* a : menu->actions()) {
+            captions.push_back(Caption(*a));
+            if (!pick.empty() && captions.back() == pick && a->isEnabled())
+                picked = a;
+        }
+        if (picked) {
+            menu->setActiveAction(picked);
+            QTest::keyClick(menu, Qt::Key_Return);
+        } else {
+            menu->close();
+        }
+    };
+    // A menu shown with exec() blocks the action: this timer reads it from the menu's own loop.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, readAndClose);
+    poll.start(10);
+    action();
+    poll.stop();
+    // A menu that does not block is open by now, or opens once the click's events are through.
+    ProcessEvents();
+    readAndClose();
+    ProcessEvents();
+    return captions;
 }
 
-bool ShowsAsSeparator(const MenuItem& item) {
-    return detail::ActionOf(item).isSeparator();
-}
-
-std::string ShownText(const MenuItem& item) {
-    return detail::ActionOf(item).text().toStdString();
+std::int32_t RunAndCloseAsUser(Window& window, int timeoutMs) {
+    ResetRunState();
+    Ref<Window> keep(&window);
+    After(0, [keep] { CloseAsUser(*keep); });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { Quit(-1); });
+    guard.start(timeoutMs);
+    RuntimeRun();
+    guard.stop();
+    const std::int32_t status = RuntimeExit();
+    // RuntimeExit let the system object go: start it again for the tests that follow.
+    RuntimeInit();
+    ResetRunState();
+    ProcessEvents();
+    return status;
 }
 
 std::vector<std::string> MenuBarCaptions(Window& window) {
@@ -141,10 +174,10 @@ std::vector<std::string> MenuBarCaptions(Window& window) {
     if (!bar || bar->isHidden())
         return captions;
     for (const QAction* title : bar->actions()) {
-        captions.push_back(title->text().toStdString());
+        captions.push_back(Caption(*title));
         if (const QMenu* menu = title->menu())
             for (const QAction* item : menu->actions())
-                captions.push_back(item->isSeparator() ? std::string("-") : item->text().toStdString());
+                captions.push_back(Caption(*item));
     }
     return captions;
 }

@@ -2,6 +2,7 @@
 
 #include "framework/exceptions.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -20,13 +21,9 @@ namespace {
 // What a caller may export that changes how a test runs: platform, displays, scaling, style, fonts and
 // desktop settings, language, and where files go.
 bool CallersSetting(std::string_view name) {
-    for (std::string_view prefix : {"QT_", "XDG_", "LC_"})
-        if (name.starts_with(prefix))
-            return true;
-    for (std::string_view exact : {"LANG", "LANGUAGE", "DISPLAY", "WAYLAND_DISPLAY", "TEST_TMPDIR"})
-        if (name == exact)
-            return true;
-    return false;
+    constexpr std::string_view exact[] = {"LANG", "LANGUAGE", "DISPLAY", "WAYLAND_DISPLAY", "TEST_TMPDIR"};
+    return name.starts_with("QT_") || name.starts_with("XDG_") || name.starts_with("LC_") ||
+           std::ranges::find(exact, name) != std::end(exact);
 }
 
 void Set(const char* name, const std::string& value) {

@@ -36,12 +36,6 @@ void SetTranslation(std::string_view key, std::string_view text) {
     State().translations[std::string(key)] = text;
 }
 
-void RemoveTranslation(std::string_view key) {
-    auto& table = State().translations;
-    if (auto found = table.find(key); found != table.end())
-        table.erase(found);
-}
-
 void ClearTranslations() {
     State().translations.clear();
 }

@@ -19,7 +19,6 @@ void SetApplicationExecutable(std::string_view path);
 
 // Supply or withdraw translations directly, as if read from the translation file.
 void SetTranslation(std::string_view key, std::string_view text);
-void RemoveTranslation(std::string_view key);
 void ClearTranslations();
 
 } // namespace fw::testing

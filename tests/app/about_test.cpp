@@ -15,29 +15,28 @@
 #include <fstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
+namespace t = fw::testing;
 
 // Whether the window's content shows about the colour at x, y: JPEG leaves the picture's colours a little
 // off.
 bool ShowsNear(Info& about, int x, int y, fw::Color want) {
-    const fw::Color c = fw::testing::ContentPixelAt(about, x, y);
+    const fw::Color c = t::ContentPixelAt(about, x, y);
     return std::abs(c.red - want.red) < 40 && std::abs(c.green - want.green) < 40 &&
            std::abs(c.blue - want.blue) < 40;
 }
 
-// The picture's flag along its bottom edge, as the well shows it: green left, red right.
+// The picture's flag along its bottom edge, as the well shows it: green left (at 60, 282), red right.
 constexpr fw::Color kGreen{0, 146, 71};
 constexpr fw::Color kRed{207, 43, 54};
-bool ShowsTheGreenBand(Info& about) {
-    return ShowsNear(about, 60, 282, kGreen);
-}
 
 // Ends a child process: its failures on the error stream, which the parent shows, and 1 when there were any.
 [[noreturn]] void ExitWithItsFailures() {
-    fw::testing::CloseAllWindows();
+    t::CloseAllWindows();
     const ::testing::TestResult& r = *::testing::UnitTest::GetInstance()->current_test_info()->result();
     for (int i = 0; i < r.total_part_count(); ++i)
         std::fprintf(stderr, "%s:%d: %s\n", r.GetTestPartResult(i).file_name(),
@@ -57,12 +56,12 @@ protected:
         bundle_ = fs::temp_directory_path() / ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(bundle_);
         fs::create_directories(bundle_ / "bin");
-        fw::testing::SetApplicationExecutable((bundle_ / "bin" / "MorvalitDL").string());
+        t::SetApplicationExecutable((bundle_ / "bin" / "MorvalitDL").string());
     }
     void TearDown() override {
-        fw::testing::CloseAllWindows();
-        fw::testing::ClearTranslations();
-        fw::testing::SetApplicationExecutable("");
+        t::CloseAllWindows();
+        t::ClearTranslations();
+        t::SetApplicationExecutable("");
         fs::remove_all(bundle_);
     }
 
@@ -88,7 +87,7 @@ protected:
             fw::Ref<Info> about = ChooseAbout();
             ASSERT_TRUE(about);
             EXPECT_TRUE(about->ImageWell1()->Image().IsNil());
-            EXPECT_FALSE(ShowsTheGreenBand(*about));
+            EXPECT_FALSE(ShowsNear(*about, 60, 282, kGreen));
             about->Close();
         }
         fs::copy_file(MORVALIT_PICTURE_FILE, PictureFile(), fs::copy_options::overwrite_existing);
@@ -96,9 +95,8 @@ protected:
         ASSERT_TRUE(first);
         fw::Ref<fw::Picture> shown = first->ImageWell1()->Image();
         ASSERT_TRUE(shown);
-        EXPECT_EQ(shown->Width(), 425);
-        EXPECT_EQ(shown->Height(), 290);
-        EXPECT_TRUE(ShowsTheGreenBand(*first));
+        EXPECT_EQ(std::pair(shown->Width(), shown->Height()), std::pair(425, 290));
+        EXPECT_TRUE(ShowsNear(*first, 60, 282, kGreen));
         first->Close();
 
         // A different (2 x 3) picture now lies on disk, in a format Qt reads whatever the file is called.
@@ -107,7 +105,7 @@ protected:
         ASSERT_TRUE(second);
         EXPECT_NE(second.Get(), first.Get());
         EXPECT_EQ(second->ImageWell1()->Image().Get(), shown.Get()) << "the picture was read again";
-        EXPECT_TRUE(ShowsTheGreenBand(*second));
+        EXPECT_TRUE(ShowsNear(*second, 60, 282, kGreen));
     }
 };
 
@@ -136,16 +134,15 @@ TEST_F(AboutWindow, ChosenTwiceItIsOneWindowAndOkClosesOnlyItByClickOrByReturn) 
         EXPECT_EQ(ChooseAbout().Get(), about.Get());
         EXPECT_EQ(fw::OpenWindows().size(), 2u);
         EXPECT_EQ(about->StaticText1()->Text(), "Versione " + implicit::App()->ShortVersion());
-        ASSERT_TRUE(fw::testing::WaitForWindowActive(*about));
+        ASSERT_TRUE(t::WaitForWindowActive(*about));
         if (byReturn)
-            fw::testing::PressKey(*about, fw::testing::Key::Return);
+            t::PressKey(*about, t::Key::Return);
         else
-            fw::testing::Click(*about->PushButton1());
-        fw::testing::ProcessEvents();
+            t::Click(*about->PushButton1());
+        t::ProcessEvents();
         EXPECT_FALSE(about->IsOpen());
         EXPECT_TRUE(fw::GetImplicitWindow("Info.Info").IsNil());
-        EXPECT_TRUE(other->IsOpen());
-        EXPECT_EQ(fw::OpenWindows().size(), 1u);
+        EXPECT_EQ(fw::OpenWindows(), std::vector{other});
     }
 }
 
@@ -156,11 +153,10 @@ TEST_F(AboutWindow, IsAFixed425By442WindowWithThePictureAcrossItsTop) {
     fs::copy_file(MORVALIT_PICTURE_FILE, PictureFile());
     fw::Ref<Info> about = ChooseAbout();
     ASSERT_TRUE(about);
-    const fw::testing::WindowFacts window = fw::testing::Inspect(*about);
+    const t::WindowFacts window = t::Inspect(*about);
     EXPECT_EQ(std::tuple(window.contentWidth, window.contentHeight, window.fixedSize),
               std::tuple(425, 442, true));
-    const fw::testing::Rect well = fw::testing::Inspect(*about->ImageWell1()).rect;
-    EXPECT_EQ(std::tuple(well.x, well.y, well.width, well.height), std::tuple(0, 0, 425, 290));
+    EXPECT_EQ(t::Inspect(*about->ImageWell1()).rect, (t::Rect{0, 0, 425, 290}));
     EXPECT_TRUE(ShowsNear(*about, 0, 289, kGreen));
     EXPECT_TRUE(ShowsNear(*about, 424, 289, kRed));
     EXPECT_FALSE(ShowsNear(*about, 0, 291, kGreen) || ShowsNear(*about, 424, 291, kRed));
@@ -168,14 +164,14 @@ TEST_F(AboutWindow, IsAFixed425By442WindowWithThePictureAcrossItsTop) {
 
 // The title is the About item's caption; the menu's side the menu bar's tests cover.
 TEST_F(AboutWindow, TranslationsReachTheTitleAndTheWindowsTexts) {
-    fw::testing::SetTranslation("Localize.About", "About Morvalit");
-    fw::testing::SetTranslation("Localize.versione", "Version");
-    fw::testing::SetTranslation("Localize.PrFree", "Freeware");
+    t::SetTranslation("Localize.About", "About Morvalit");
+    t::SetTranslation("Localize.versione", "Version");
+    t::SetTranslation("Localize.PrFree", "Freeware");
     fw::Ref<Info> about = ChooseAbout();
     ASSERT_TRUE(about);
-    EXPECT_EQ(fw::testing::Inspect(*about).title, "About Morvalit");
-    EXPECT_EQ(fw::testing::Inspect(*about->StaticText1()).text, "Version " + implicit::App()->ShortVersion());
-    EXPECT_EQ(fw::testing::Inspect(*about->StaticText3()).text, "Freeware");
+    EXPECT_EQ(t::Inspect(*about).title, "About Morvalit");
+    EXPECT_EQ(t::Inspect(*about->StaticText1()).text, "Version " + implicit::App()->ShortVersion());
+    EXPECT_EQ(t::Inspect(*about->StaticText3()).text, "Freeware");
 }
 
 } // namespace

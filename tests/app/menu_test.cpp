@@ -3,7 +3,7 @@
 #include "app/menu.h"
 #include "framework/application.h"
 #include "framework/runtime.h"
-#include "framework/testing/driver_runtime.h"
+#include "framework/testing/driver.h"
 #include "framework/testing/run_control.h"
 
 #include <gtest/gtest.h>
@@ -15,17 +15,6 @@ namespace {
 
 namespace t = fw::testing;
 
-// Every item top down as shown: its caption and the keys beside it; "---" for a separator line alone.
-void Shown(const fw::MenuItem& menu, std::vector<std::string>& shown) {
-    for (std::int32_t i = 0; i < menu.Count(); ++i) {
-        const fw::MenuItem& item = *menu.Item(i);
-        const std::string keys = t::ShortcutKeys(item);
-        shown.push_back(t::ShowsAsSeparator(item) ? "---" + t::ShownText(item)
-                                                  : t::ShownText(item) + (keys.empty() ? "" : " " + keys));
-        Shown(item, shown);
-    }
-}
-
 // The bar's captions are read while it is built: a translation of each key shows in its place, beside the
 // item's shortcut. (The Italian captions the start-up's tests read off the main window's bar.)
 TEST(MenuBar, ShowsEachCaptionsTranslationWithItsShortcut) {
@@ -34,12 +23,11 @@ TEST(MenuBar, ShowsEachCaptionsTranslationWithItsShortcut) {
         fw::testing::SetTranslation(std::string("Localize.") + key, std::string(key) + "*");
     fw::Ref<Menu> shared = implicit::Menu();
     Menu::Exit();
-    std::vector<std::string> shown;
-    Shown(*implicit::Menu(), shown);
+    const std::vector<std::string> shown = t::ShownItems(*implicit::Menu());
     fw::testing::ClearTranslations();
-    EXPECT_EQ(shown, (std::vector<std::string>{"Arch*", "About*", "Esci* Ctrl+Q", "Compos*",
-                                               "Annulla* Ctrl+Z", "---", "Taglia* Ctrl+X", "Copia* Ctrl+C",
-                                               "Incolla* Ctrl+V", "Cancella*"}));
+    EXPECT_EQ(shown,
+              (std::vector<std::string>{"Arch*", "About*", "Esci* Ctrl+Q", "Compos*", "Annulla* Ctrl+Z", "-",
+                                        "Taglia* Ctrl+X", "Copia* Ctrl+C", "Incolla* Ctrl+V", "Cancella*"}));
     Menu::_implicitInstance = shared;
 }
 
@@ -53,8 +41,7 @@ TEST(MenuBar, CtrlQQuitsFromAWindowWithoutTheBar) {
     app->AddMenuHandler("FileQuit", [&quits] { return ++quits > 0; });
     fw::Ref<fw::MenuBar> none = fw::RuntimeNewObject<fw::MenuBar>();
     t::MenuWindow withBar(*app->MenuBar(), 0), barless(*none, 0);
-    ASSERT_TRUE(withBar.Activate());
-    ASSERT_TRUE(barless.Activate());
+    ASSERT_TRUE(withBar.Activate() && barless.Activate());
     barless.Press("Ctrl+Q");
     EXPECT_EQ(quits, 1);
     t::ResetRunState();

@@ -4,7 +4,6 @@
 
 #include <regex>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,15 +34,10 @@ TEST(Offices, EveryEntryIsWellFormedAndFoundByItsOwnPrefixOnly) {
 }
 
 // The number's first two characters, whole: a letter, a blank or a full-width digit matches nothing.
-TEST(Offices, SelectsEntriesOfTheFirstTwoCharactersInStoredOrder) {
+TEST(Offices, SelectsTheEntriesOfTheNumbersFirstTwoCharacters) {
     EXPECT_EQ(FindOffices("12345678"), Entries{"1200 Bergamo"});
     EXPECT_EQ(FindOffices("01000000"), (Entries{"0100 Agrigento", "0101 Sciacca"}));
     EXPECT_EQ(FindOffices("92000000"), Entries{"9200 Viterbo"});
-    EXPECT_EQ(
-        FindOffices("49123456"),
-        (Entries{"4995 Desio (C.O.)", "4927 Lodi", "4991 Melegnano", "4900 Milano", "4905 Milano Corvetto",
-                 "4904 Milano Fiori", "4908 Milano Legnano", "4903 Milano Missori", "4902 Milano Nord",
-                 "4909 Milano Seregno (C.O.)", "4901 Monza", "4979 Vimercate"}));
     for (const char* none : {"00000000", "96000000", "1a345678", " 1234567", "１２345678", "1", ""})
         EXPECT_TRUE(FindOffices(none).empty()) << none;
 }

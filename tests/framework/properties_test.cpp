@@ -1,9 +1,10 @@
 // The property-string reader and encoder against a small class of their own: byte-exact values at their
-// boundaries, names in any letter case, every malformed string refused whole. Lookups along a class chain
-// are the widgets' (every control string names its parents' properties).
+// boundaries, names in any letter case, along the class chain, every malformed string refused whole.
 #include "framework/properties.h"
 #include "framework/testing/property_bytes.h"
+#include "tests/framework/probe.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,44 +15,11 @@ namespace {
 using fw::Color;
 using fw::PropertyValue;
 using fw::testing::Encode;
+using ::testing::HasSubstr;
 using ::testing::PrintToString;
+using ::testing::ThrowsMessage;
 using namespace fw::prop;
-
-// Stored properties, and a help tag whose check refuses one text, as the system's setters refuse values.
-class Probe : public fw::Object {
-public:
-    static const fw::ClassInfo& Class() {
-        static const fw::PropertyDecl props[] = {
-            fw::DeclareStored<Probe>("Width", fw::PropertyType::Integer),
-            fw::DeclareStored<Probe>("Visible", fw::PropertyType::Boolean),
-            fw::DeclareStored<Probe>("BackColor", fw::PropertyType::Color),
-            fw::DeclareStored<Probe>("MacProcId", fw::PropertyType::Integer),
-            fw::Declare<&Probe::HelpTag, &Probe::SetHelpTag, &Probe::CheckHelpTag>("HelpTag"),
-        };
-        static const fw::ClassInfo info{"Probe", nullptr, props, {}};
-        return info;
-    }
-    const fw::ClassInfo& GetClass() const override { return Class(); }
-    std::string Describe() const override { return "Probe 'probe'"; }
-
-    fw::Text HelpTag() const { return tag; }
-    void CheckHelpTag(const fw::Text& v) const {
-        if (v == "refused")
-            throw fw::OutOfBoundsException("no such help tag");
-    }
-    void SetHelpTag(const fw::Text& v) { tag = v; } // the mass setter checks first
-    fw::PropertyStore& StoredProperties() { return stored; }
-    const fw::PropertyStore& StoredProperties() const { return stored; }
-
-    // Nothing was ever set (a value set back would be in the store).
-    bool Untouched() const {
-        return tag == "unset" && !stored.Find("Width") && !stored.Find("Visible") &&
-               !stored.Find("BackColor") && !stored.Find("MacProcId");
-    }
-
-    fw::Text tag = "unset";
-    fw::PropertyStore stored;
-};
+using probe::Probe;
 
 std::string Bytes(std::initializer_list<int> bytes) {
     return std::string(bytes.begin(), bytes.end());
@@ -74,9 +42,10 @@ TEST(PropertyString, ValuesAreWrittenAndReadByteExactAtTheirBoundaries) {
         {Int("Width", 0x20202020), "    ", 0x20202020},
         {Bool("VISIBLE", true), Bytes({1}), true},
         {Rgb("BackColor", 0x20, 0, 0xFF), Bytes({0x20, 0, 0xFF}), Color{0x20, 0, 0xFF}},
-        {Str("helpTAG", ""), Bytes({0, 0, 0, 0}), fw::Text()},
-        {Str("HelpTag", big), Bytes({0, 1, 0x11, 0x70}) + big, fw::Text(big)},
-        {Str("HelpTag", tricky), Bytes({0, 0, 0, 8}) + tricky, fw::Text(tricky)},
+        {Str("TEXT", ""), Bytes({0, 0, 0, 0}), fw::Text()},
+        {Str("Text", big), Bytes({0, 1, 0x11, 0x70}) + big, fw::Text(big)},
+        {Str("Text", tricky), Bytes({0, 0, 0, 8}) + tricky, fw::Text(tricky)},
+        {Bool("balternaterows", true), Bytes({1}), true}, // from the class it derives from
     };
     for (const auto& c : cases) {
         const std::string s = Encode({c.entry, Int("MacProcId", -5)}); // the next entry follows
@@ -105,33 +74,28 @@ TEST(PropertyString, AMalformedStringChangesNothingAndSaysWhereAndWhat) {
         {std::string("BackColor \xFF\xFF", 12), "'BackColor', at byte 0: Color value runs past"},
         {good + "Visible ", "'Visible', at byte 10: Boolean value runs"},
         {good + std::string("Visible \x02", 9), "Boolean byte 2"},
-        {good + "HelpTag " + Bytes({0, 0, 0}), "'HelpTag', at byte 10: String value runs"},
-        {"HelpTag " + Bytes({0, 0, 0, 5}) + "abcd", "String of 5 bytes runs past"},
-        {"HelpTag " + Bytes({0xFF, 0xFF, 0xFF, 0xFF}) + "abcd", "String of 4294967295 bytes"},
+        {good + "Text " + Bytes({0, 0, 0}), "'Text', at byte 10: String value runs"},
+        {"Text " + Bytes({0, 0, 0, 5}) + "abcd", "String of 5 bytes runs past"},
+        {"Text " + Bytes({0xFF, 0xFF, 0xFF, 0xFF}) + "abcd", "String of 4294967295 bytes"},
         {good + Encode({Int("WIDTH", 1)}), "repeats the entry at byte 0"}};
     for (const auto& [bytes, message] : cases) {
         Probe b;
-        try {
-            fw::SetProperties(b, bytes);
-            ADD_FAILURE() << "accepted " << PrintToString(bytes);
-        } catch (const fw::UnsupportedFormatException& e) {
-            EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
-            EXPECT_NE(std::string(e.what()).find("Probe 'probe'"), std::string::npos) << e.what();
-        }
+        EXPECT_THAT([&] { fw::SetProperties(b, bytes); },
+                    ThrowsMessage<fw::UnsupportedFormatException>(
+                        ::testing::AllOf(HasSubstr(message), HasSubstr("Probe 'probe'"))))
+            << PrintToString(bytes);
         EXPECT_TRUE(b.Untouched()) << PrintToString(bytes);
     }
 }
 
 TEST(PropertyString, AValueItsCheckRefusesChangesNothingAndSaysWhere) {
     Probe b;
-    try {
-        fw::SetProperties(b, Encode({Int("Width", 1), Bool("visible", true), Str("HelpTag", "refused"),
-                                     Int("MacProcId", 2)}));
-        ADD_FAILURE() << "accepted";
-    } catch (const fw::OutOfBoundsException& e) { // the setter's own kind
-        EXPECT_STREQ(e.what(),
-                     "property string for Probe 'probe', property 'HelpTag', at byte 19: no such help tag");
-    }
+    const std::string s =
+        Encode({Int("Width", 1), Bool("visible", true), Int("ColumnCount", 0), Int("MacProcId", 2)});
+    EXPECT_THAT(
+        [&] { fw::SetProperties(b, s); }, // the setter's own kind
+        ThrowsMessage<fw::OutOfBoundsException>("property string for Probe 'probe', property 'ColumnCount', "
+                                                "at byte 19: ColumnCount out of range"));
     EXPECT_TRUE(b.Untouched());
 }
 

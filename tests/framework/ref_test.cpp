@@ -2,6 +2,7 @@
 #include "framework/events.h"
 #include "framework/object.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <type_traits>
@@ -51,12 +52,8 @@ TEST(Ref, NilUseRaisesNilObjectExceptionInPlaceOfTheCall) {
     fw::Ref<Counted> nil;
     EXPECT_THROW(nil->Poke(), fw::NilObjectException);
     EXPECT_THROW((void)*nil, fw::NilObjectException);
-    try {
-        fw::Require(nil, "the about window");
-        FAIL();
-    } catch (const fw::NilObjectException& e) {
-        EXPECT_STREQ(e.what(), "nil object: the about window");
-    }
+    EXPECT_THAT([&] { fw::Require(nil, "the about window"); },
+                ::testing::ThrowsMessage<fw::NilObjectException>("nil object: the about window"));
 }
 
 struct Handlers {

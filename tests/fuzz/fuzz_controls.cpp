@@ -11,12 +11,11 @@
 #include "framework/runtime.h"
 #include "framework/static_text.h"
 #include "framework/testing/driver.h"
+#include "framework/testing/environment.h"
 #include "framework/window.h"
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -47,9 +46,7 @@ public:
 private:
     template <class C>
     void Add(const char* name, int left, int top, int width, int height, const char* parent = "") {
-        fw::Ref<C> c = New<C>();
-        c->Constructor();
-        AddControl(name, c);
+        fw::Ref<C> c = AddNew<C>(name);
         c->SetLeft(left);
         c->SetTop(top);
         c->SetWidth(width);
@@ -58,20 +55,11 @@ private:
     }
 };
 
-// The platform and its runtime folder are the target's own, whatever the caller exported; the folder goes
-// when the run ends.
-std::filesystem::path runtimeDir;
-
+// The platform and the folders are the target's own, whatever the caller exported.
 void Start() {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    const char* tmp = std::getenv("TMPDIR");
-    std::string dir = std::string(tmp && *tmp ? tmp : "/tmp") + "/fuzz_controls.XXXXXX";
-    Require(mkdtemp(dir.data()) != nullptr);
-    runtimeDir = dir;
-    setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
+    fw::testing::UseOwnEnvironment();
     fw::RuntimeInit();
     fw::RuntimeInitExternalClasses();
-    std::atexit([] { std::filesystem::remove_all(runtimeDir); });
 }
 
 // Every declared property of every object, as it reads now.

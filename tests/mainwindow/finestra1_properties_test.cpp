@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <string_view>
 
@@ -38,11 +37,9 @@ TEST(Finestra1Properties, EachStringReadsWholeAgainstItsClassAndNamesItsControl)
     for (const auto& [object, bytes, cls] : strings) {
         const auto entries = fw::ReadPropertyString(cls, bytes, object);
         ASSERT_GE(entries.size(), 2u) << object;
-        EXPECT_EQ(entries[0].name, "Name");
-        EXPECT_EQ(std::get<fw::Text>(entries[0].value), object);
-        EXPECT_EQ(entries[1].name, "Index");
-        EXPECT_EQ(std::get<std::int32_t>(entries[1].value), std::numeric_limits<std::int32_t>::min())
-            << object;
+        EXPECT_EQ(
+            std::tuple(entries[0].name, entries[0].value, entries[1].name, entries[1].value),
+            std::tuple("Name", fw::PropertyValue(fw::Text(object)), "Index", fw::PropertyValue(INT32_MIN)));
     }
 }
 

@@ -3,11 +3,11 @@
 #include "app/menu.h"
 #include "framework/runtime.h"
 #include "framework/testing/driver.h"
-#include "framework/testing/driver_mainwin.h"
 #include "framework/testing/run_control.h"
 #include "mainwindow/ar_list_box.h"
 #include "mainwindow/finestra1.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -115,12 +115,8 @@ TEST_F(Finestra1Test, CaptionsAndAWholeNumberFitTheirControls) {
 
 TEST(Finestra1Creation, AWindowThatCannotBeMadeIsANilObjectNamingIt) {
     drv::FailObjectCreations(1);
-    try {
-        implicit::Finestra1();
-        ADD_FAILURE() << "no exception";
-    } catch (const fw::NilObjectException& e) {
-        EXPECT_NE(std::string(e.what()).find("Finestra1.Finestra1"), std::string::npos) << e.what();
-    }
+    EXPECT_THAT([] { implicit::Finestra1(); },
+                testing::ThrowsMessage<fw::NilObjectException>(testing::HasSubstr("Finestra1.Finestra1")));
     drv::FailObjectCreations(0);
     EXPECT_FALSE(fw::GetImplicitWindow("Finestra1.Finestra1"));
 }
@@ -201,7 +197,7 @@ TEST_F(Finestra1Test, EvenRowsFromTheFirstAreTintedWholeUnderTheirTextAfterTheSo
 TEST_F(Finestra1Test, ARightClickInTheFieldPopsUpTheEditMenuAndAPlainClickDoesNot) {
     const Rows shown = drv::PopUpCaptionsOf([&] { drv::RightClick(*w_->EditField1()); });
     EXPECT_EQ(shown, (Rows{"Annulla", "-", "Taglia", "Copia", "Incolla", "Cancella"}));
-    EXPECT_FALSE(drv::PopUpShown()) << "the pop-up was closed";
+    EXPECT_FALSE(drv::PopupOpen()) << "the pop-up was closed";
     EXPECT_TRUE(drv::PopUpCaptionsOf([&] { drv::Click(*w_->EditField1()); }).empty());
 }
 

@@ -1,7 +1,7 @@
 // Whole runs for runtime_test.cpp to watch from outside: `runtime_child <scenario> <executable path>`.
 #include "framework/runtime.h"
 #include "framework/system.h"
-#include "framework/testing/driver_runtime.h"
+#include "framework/testing/driver.h"
 #include "framework/testing/run_control.h"
 
 #include <cstdio>

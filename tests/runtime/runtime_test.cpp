@@ -1,6 +1,6 @@
 #include "framework/runtime.h"
 #include "framework/system.h"
-#include "framework/testing/driver_runtime.h"
+#include "framework/testing/driver.h"
 #include "framework/testing/run_control.h"
 
 #include <gtest/gtest.h>
@@ -37,11 +37,11 @@ TEST(Runtime, SecondExceptionWhileTheLoopEndsIsReportedOnItsOwn) {
     EXPECT_EQ(Occurrences(err, "first"), 0) << "the first is the caller's to report";
 }
 
-TEST(Runtime, SuppliedTranslationEvenEmptyIsTheAnswerUntilRemoved) {
+TEST(Runtime, SuppliedTranslationEvenEmptyIsTheAnswerUntilCleared) {
     const auto read = [] { return fw::System()->GetLocalizedString("Localize.About", "Info su Morvalit"); };
     fw::testing::SetTranslation("Localize.About", "");
     EXPECT_EQ(read(), "");
-    fw::testing::RemoveTranslation("Localize.About");
+    fw::testing::ClearTranslations();
     EXPECT_EQ(read(), "Info su Morvalit");
 }
 

@@ -5,7 +5,6 @@
 #include "app/menu.h"
 #include "framework/runtime.h"
 #include "framework/testing/driver.h"
-#include "framework/testing/driver_runtime.h"
 #include "framework/testing/environment.h"
 #include "framework/testing/run_control.h"
 #include "mainwindow/finestra1.h"

@@ -4,7 +4,6 @@
 #include "framework/menu_item.h"
 #include "framework/runtime.h"
 #include "framework/testing/driver.h"
-#include "framework/testing/driver_runtime.h"
 #include "framework/testing/run_control.h"
 
 #include <gtest/gtest.h>
@@ -109,20 +108,13 @@ TEST_F(ControlsTest, LimitTextWithoutAMaskCountsCharactersAndRefusesAPasteWhole)
 TEST_F(ControlsTest, TextMaskAndLimitAreCheckedAgainstEachOther) {
     field->SetText("12");
     const int changes = w->textChanges;
-    const std::function<void()> refused[] = {
-        [&] { field->SetText("12a"); },
-        [&] { field->SetText("123456789"); },
-        [&] { field->SetMask("9"); },
-        [&] {
-            fw::SetProperties(*field, Encode({Str("Text", "123"), Str("Mask", "99")}));
-        },
-        [&] {
-            fw::SetProperties(*field, Encode({Str("Mask", "99"), Str("Text", "123")}));
-        },
-        [&] {
-            fw::SetProperties(*field, Encode({Int("LimitText", 2), Str("Text", "123")}));
-        },
-    };
+    const auto set = [&](std::string s) { return [&, s] { fw::SetProperties(*field, s); }; };
+    const std::function<void()> refused[] = {[&] { field->SetText("12a"); },
+                                             [&] { field->SetText("123456789"); },
+                                             [&] { field->SetMask("9"); },
+                                             set(Encode({Str("Text", "123"), Str("Mask", "99")})),
+                                             set(Encode({Str("Mask", "99"), Str("Text", "123")})),
+                                             set(Encode({Int("LimitText", 2), Str("Text", "123")}))};
     for (const auto& r : refused) {
         EXPECT_THROW(r(), fw::InvalidArgumentException) << &r - refused;
         EXPECT_EQ(std::tuple(field->Text(), field->Mask(), field->LimitText(), w->textChanges),
@@ -155,9 +147,7 @@ TEST_F(ControlsTest, MouseDownTellsAContextualClickAndTrueKeepsThePressFromTheFi
     t::Click(*field, 2, 5); // would put the caret at the start
     t::TypeText(*field, "5");
     w->mouseDownAnswer = false;
-    t::RightClick(*field, 7, 8);
-    t::ProcessEvents();
-    EXPECT_FALSE(t::PopupOpen());
+    EXPECT_TRUE(t::PopUpCaptionsOf([&] { t::RightClick(*field, 7, 8); }).empty());
     t::Click(*field, 1, 5);
     t::TypeText(*field, "9");
     EXPECT_EQ(field->Text(), "912345");
@@ -165,9 +155,8 @@ TEST_F(ControlsTest, MouseDownTellsAContextualClickAndTrueKeepsThePressFromTheFi
               (std::vector<std::tuple<int, int, bool>>{{2, 5, false}, {7, 8, true}, {1, 5, false}}));
     EXPECT_FALSE(fw::IsContextualClick()); // only while the press is handled
     // A field with no handler opens its own menu: the check above is real.
-    t::RightClick(*testwindows::Add<fw::EditField>(*w, "Plain", testwindows::At(10, 10, 80, 22)));
-    t::ProcessEvents();
-    EXPECT_TRUE(t::PopupOpen());
+    Ref<fw::EditField> plain = testwindows::Add<fw::EditField>(*w, "Plain", testwindows::At(10, 10, 80, 22));
+    EXPECT_FALSE(t::PopUpCaptionsOf([&] { t::RightClick(*plain); }).empty());
 }
 
 // Enter and Return press the default button and Esc the cancel button, each only while it is one and enabled.

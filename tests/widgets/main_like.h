@@ -122,10 +122,8 @@ public:
 };
 
 // Builds one and hands it over; the window lists hold it too while it is open.
-inline fw::Ref<MainLike> OpenMainLike(std::function<void(MainLike&)> setUp = {}) {
+inline fw::Ref<MainLike> OpenMainLike() {
     fw::Ref<MainLike> w = fw::MakeRef<MainLike>();
-    if (setUp)
-        setUp(*w);
     w->Constructor();
     return w;
 }

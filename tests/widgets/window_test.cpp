@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <functional>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -79,13 +78,10 @@ TEST_F(WindowTest, GeometryNoWidgetTakesIsRefusedWhole) {
     EXPECT_EQ((std::vector{field->Left(), field->Top(), field->Width(), field->Height()}),
               (std::vector{176, 61, 75, 22}));
     // The frame at the farthest it can go with the label it holds 29 pixels below its top edge.
-    for (auto move : std::initializer_list<std::function<void()>>{
-             [&] { box->SetTop(kMax - 28); },
-             [&] {
-                 fw::SetProperties(*box, Encode({Int("Left", 0), Int("Top", kMax - 28)}));
-             }})
-        EXPECT_THAT(move, ::testing::ThrowsMessage<fw::OutOfBoundsException>(::testing::HasSubstr(
-                              "Top " + std::to_string(kMax - 28) + " would carry StaticText 'StaticText2'")));
+    const auto carries = ::testing::ThrowsMessage<fw::OutOfBoundsException>(
+        ::testing::HasSubstr("Top " + std::to_string(kMax - 28) + " would carry StaticText 'StaticText2'"));
+    EXPECT_THAT([&] { box->SetTop(kMax - 28); }, carries);
+    EXPECT_THAT([&] { fw::SetProperties(*box, Encode({Int("Left", 0), Int("Top", kMax - 28)})); }, carries);
     EXPECT_TRUE(rects() == before && box->Top() == 170 && held->Top() == 199);
     box->SetTop(kMax - 29);
     fw::SetProperties(*field, Encode({Int("Left", -kMax), Int("Width", kMax)}));
@@ -291,13 +287,13 @@ struct Counted : fw::StaticText {
 
 TEST_F(Windows, WindowsAndControlsAreReleasedOnce) {
     const int alive = MainLike::alive, gone = Counted::gone;
-    Ref<MainLike> w = OpenMainLike([](MainLike& m) {
-        m.afterControls = [](MainLike& self) {
-            Add<Counted>(self, "C1");
-            Add<Counted>(self, "C2");
-            Ref<Counted> unregistered = self.New<Counted>(); // made, never added: goes at once
-        };
-    });
+    Ref<MainLike> w = fw::MakeRef<MainLike>();
+    w->afterControls = [](MainLike& self) {
+        Add<Counted>(self, "C1");
+        Add<Counted>(self, "C2");
+        Ref<Counted> unregistered = self.New<Counted>(); // made, never added: goes at once
+    };
+    w->Constructor();
     EXPECT_EQ(Counted::gone, gone + 1);
     w->Close();
     w = nullptr;
