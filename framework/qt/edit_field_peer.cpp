@@ -25,7 +25,8 @@ fw::Text FieldLeft(const fw::Text& text, int most) {
     return FromQString(ToQString(text).left(most));
 }
 
-EditFieldPeer::EditFieldPeer(EditField& owner) : ControlPeer(owner, new FieldWidget()) {
+EditFieldPeer::EditFieldPeer(EditField& owner)
+    : ControlPeer(owner, std::make_unique<QtParts>(new FieldWidget())) {
     static_cast<FieldWidget*>(Field())->peer = this;
     QObject::connect(Field(), &QLineEdit::textChanged, Context(),
                      [this](const QString& t) { FromQt([&] { OnChanged(t); }); });

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/edit_field.h"
-#include "framework/qt/control_peer.h"
+#include "framework/qt/control_widgets.h"
 
 #include <QLineEdit>
 

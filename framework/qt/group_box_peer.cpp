@@ -2,8 +2,8 @@
 
 namespace fw::detail {
 
-GroupBoxPeer::GroupBoxPeer(GroupBox& owner) : ControlPeer(owner, new QGroupBox()) {
-    tabFocus = Qt::NoFocus;
+GroupBoxPeer::GroupBoxPeer(GroupBox& owner) : ControlPeer(owner, std::make_unique<QtParts>(new QGroupBox())) {
+    Parts().tabFocus = Qt::NoFocus;
     holdsControls = true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/group_box.h"
-#include "framework/qt/control_peer.h"
+#include "framework/qt/control_widgets.h"
 
 #include <QGroupBox>
 

@@ -6,8 +6,8 @@
 
 namespace fw::detail {
 
-ImageWellPeer::ImageWellPeer(ImageWell& owner) : ControlPeer(owner, new QLabel()) {
-    tabFocus = Qt::NoFocus;
+ImageWellPeer::ImageWellPeer(ImageWell& owner) : ControlPeer(owner, std::make_unique<QtParts>(new QLabel())) {
+    Parts().tabFocus = Qt::NoFocus;
     Label()->setAlignment(Qt::AlignCenter);
 }
 

@@ -4,7 +4,8 @@
 
 namespace fw::detail {
 
-ListboxPeer::ListboxPeer(Listbox& owner) : ControlPeer(owner, new ListView()), list_(owner) {
+ListboxPeer::ListboxPeer(Listbox& owner)
+    : ControlPeer(owner, std::make_unique<QtParts>(new ListView())), list_(owner) {
     QTreeView* t = Tree();
     t->setRootIsDecorated(false);
     t->setIndentation(0);

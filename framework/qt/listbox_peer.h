@@ -2,7 +2,7 @@
 
 #include "framework/listbox.h"
 #include "framework/qt/cell_delegate.h"
-#include "framework/qt/control_peer.h"
+#include "framework/qt/control_widgets.h"
 #include "framework/qt/list_view.h"
 
 #include <QPointer>

@@ -2,7 +2,8 @@
 
 namespace fw::detail {
 
-PushButtonPeer::PushButtonPeer(PushButton& owner) : ControlPeer(owner, new QPushButton()) {
+PushButtonPeer::PushButtonPeer(PushButton& owner)
+    : ControlPeer(owner, std::make_unique<QtParts>(new QPushButton())) {
     // Enter and Esc are the window's: a focused button does not take Enter for itself.
     Button()->setAutoDefault(false);
     QObject::connect(Button(), &QPushButton::clicked, Context(),

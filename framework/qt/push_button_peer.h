@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/push_button.h"
-#include "framework/qt/control_peer.h"
+#include "framework/qt/control_widgets.h"
 
 #include <QPushButton>
 

@@ -2,8 +2,9 @@
 
 namespace fw::detail {
 
-StaticTextPeer::StaticTextPeer(StaticText& owner) : ControlPeer(owner, new QLabel()) {
-    tabFocus = Qt::NoFocus;
+StaticTextPeer::StaticTextPeer(StaticText& owner)
+    : ControlPeer(owner, std::make_unique<QtParts>(new QLabel())) {
+    Parts().tabFocus = Qt::NoFocus;
     Label()->setTextFormat(Qt::PlainText);
     ApplyAlignment();
 }

@@ -17,6 +17,7 @@ target_sources(framework PRIVATE
     qt/bridge.cpp
     qt/control_peer.h
     qt/control_peer.cpp
+    qt/control_widgets.h
     qt/list_model.h
     qt/list_model.cpp
     qt/list_view.h

@@ -1,7 +1,7 @@
 #include "framework/qt/window_peer.h"
 
 #include "framework/push_button.h"
-#include "framework/qt/control_peer.h"
+#include "framework/qt/control_widgets.h"
 #include "framework/qt/menu_peer.h"
 
 #include <QApplication>

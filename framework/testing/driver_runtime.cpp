@@ -1,6 +1,6 @@
 #include "framework/testing/driver.h"
 
-#include "framework/qt/control_peer.h"
+#include "framework/qt/control_widgets.h"
 #include "framework/qt/menu_peer.h"
 #include "framework/qt/window_peer.h"
 #include "framework/runtime.h"
