@@ -1,9 +1,7 @@
 #pragma once
 
 #include "framework/group_box.h"
-#include "framework/qt/control_widgets.h"
-
-#include <QGroupBox>
+#include "framework/qt/control_peer.h"
 
 namespace fw::detail {
 
@@ -11,7 +9,8 @@ namespace fw::detail {
 class GroupBoxPeer : public ControlPeer {
 public:
     explicit GroupBoxPeer(GroupBox& owner);
-    QGroupBox* Box() const { return static_cast<QGroupBox*>(Widget()); }
+    // The frame, typed on the Qt side.
+    auto Box() const;
 
     void ApplyCaption();
 

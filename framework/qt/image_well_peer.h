@@ -1,9 +1,7 @@
 #pragma once
 
 #include "framework/image_well.h"
-#include "framework/qt/control_widgets.h"
-
-#include <QLabel>
+#include "framework/qt/control_peer.h"
 
 namespace fw::detail {
 
@@ -11,7 +9,8 @@ namespace fw::detail {
 class ImageWellPeer : public ControlPeer {
 public:
     explicit ImageWellPeer(ImageWell& owner);
-    QLabel* Label() const { return static_cast<QLabel*>(Widget()); }
+    // The label, typed on the Qt side.
+    auto Label() const;
 
     // Shows picture (nil: nothing).
     void ApplyPicture();

@@ -1,6 +1,14 @@
 #include "framework/qt/push_button_peer.h"
 
+#include "framework/qt/control_widgets.h"
+
+#include <QPushButton>
+
 namespace fw::detail {
+
+auto PushButtonPeer::Button() const {
+    return static_cast<QPushButton*>(Widget());
+}
 
 PushButtonPeer::PushButtonPeer(PushButton& owner)
     : ControlPeer(owner, std::make_unique<QtParts>(new QPushButton())) {

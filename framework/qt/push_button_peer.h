@@ -1,9 +1,7 @@
 #pragma once
 
 #include "framework/push_button.h"
-#include "framework/qt/control_widgets.h"
-
-#include <QPushButton>
+#include "framework/qt/control_peer.h"
 
 namespace fw::detail {
 
@@ -11,7 +9,8 @@ namespace fw::detail {
 class PushButtonPeer : public ControlPeer {
 public:
     explicit PushButtonPeer(PushButton& owner);
-    QPushButton* Button() const { return static_cast<QPushButton*>(Widget()); }
+    // The button, typed on the Qt side.
+    auto Button() const;
 
     void ApplyCaption();
     // The look of the window's default button; the window presses it on Enter.

@@ -1,6 +1,14 @@
 #include "framework/qt/static_text_peer.h"
 
+#include "framework/qt/control_widgets.h"
+
+#include <QLabel>
+
 namespace fw::detail {
+
+auto StaticTextPeer::Label() const {
+    return static_cast<QLabel*>(Widget());
+}
 
 StaticTextPeer::StaticTextPeer(StaticText& owner)
     : ControlPeer(owner, std::make_unique<QtParts>(new QLabel())) {

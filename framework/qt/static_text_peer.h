@@ -1,9 +1,7 @@
 #pragma once
 
-#include "framework/qt/control_widgets.h"
+#include "framework/qt/control_peer.h"
 #include "framework/static_text.h"
-
-#include <QLabel>
 
 namespace fw::detail {
 
@@ -11,7 +9,8 @@ namespace fw::detail {
 class StaticTextPeer : public ControlPeer {
 public:
     explicit StaticTextPeer(StaticText& owner);
-    QLabel* Label() const { return static_cast<QLabel*>(Widget()); }
+    // The label, typed on the Qt side.
+    auto Label() const;
 
     void ApplyText();
     void ApplyAlignment();
