@@ -1,7 +1,7 @@
 #include "framework/qt/control_peer.h"
 
 #include "framework/qt/control_widgets.h"
-#include "framework/qt/window_peer.h"
+#include "framework/qt/window_widgets.h"
 #include "framework/window.h"
 
 #include <QApplication>
@@ -73,7 +73,7 @@ void ControlPeer::ApplyGeometry() {
     if (!widget || !container)
         return;
     Ref<Window> window = owner_.Window();
-    const QPoint origin = window ? window->Peer().ContentOffset(container) : QPoint();
+    const QPoint origin = window ? window->Peer().Parts().ContentOffset(container) : QPoint();
     widget->setGeometry(geometry.left - origin.x(), geometry.top - origin.y(), geometry.width,
                         geometry.height);
 }

@@ -40,6 +40,7 @@ target_sources(framework PRIVATE
     qt/image_well_peer.cpp
     qt/window_peer.h
     qt/window_peer.cpp
+    qt/window_widgets.h
     qt/graphics_peer.h
     qt/image_well_entry.h
     qt/whole_paste.h

@@ -2,7 +2,7 @@
 
 #include "framework/group_box.h"
 #include "framework/qt/control_widgets.h"
-#include "framework/qt/window_peer.h"
+#include "framework/qt/window_widgets.h"
 
 #include <QAbstractButton>
 #include <QApplication>
