@@ -42,6 +42,8 @@ target_sources(framework PRIVATE
     qt/window_peer.cpp
     qt/window_widgets.h
     qt/graphics_peer.h
+    qt/graphics_peer.cpp
+    qt/graphics_canvas.h
     qt/image_well_entry.h
     qt/whole_paste.h
     qt/whole_paste.cpp
