@@ -1,7 +1,7 @@
 #include "framework/qt/image_well_peer.h"
 
 #include "framework/qt/control_widgets.h"
-#include "framework/qt/picture_peer.h"
+#include "framework/qt/picture_image.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -20,7 +20,7 @@ ImageWellPeer::ImageWellPeer(ImageWell& owner) : ControlPeer(owner, std::make_un
 void ImageWellPeer::ApplyPicture() {
     if (QLabel* l = Label()) {
         if (picture)
-            l->setPixmap(QPixmap::fromImage(picture->Peer().image));
+            l->setPixmap(QPixmap::fromImage(picture->Peer().Parts().image));
         else
             l->clear();
     }
