@@ -80,7 +80,7 @@ void MoveTo(RectControl& control, Axis axis, std::int32_t v) {
 }
 
 void CheckInitialParent(const RectControl& control, const fw::Text& v) {
-    control.Peer().ContainerFor(v);
+    control.Peer().CheckInitialParent(v);
 }
 
 const PropertyDecl kRectControlProperties[] = {

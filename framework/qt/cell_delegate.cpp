@@ -2,7 +2,7 @@
 
 #include "framework/listbox.h"
 #include "framework/qt/bridge.h"
-#include "framework/qt/graphics_peer.h"
+#include "framework/qt/graphics_canvas.h"
 
 #include <QPainter>
 
@@ -15,8 +15,10 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         painter->save();
         painter->translate(option.rect.topLeft());
         painter->setClipRect(QRect(QPoint(0, 0), option.rect.size()), Qt::IntersectClip);
+        GraphicsPeer::Canvas canvas{*painter};
         const bool ownCell = FromQt([&] {
-            Ref<Graphics> g = MakeRef<Graphics>(std::make_unique<GraphicsPeer>(painter, option.rect.size()));
+            Ref<Graphics> g = MakeRef<Graphics>(
+                std::make_unique<GraphicsPeer>(canvas, option.rect.width(), option.rect.height()));
             struct EndLoan {
                 Graphics& g;
                 ~EndLoan() { g.Peer().Invalidate(); } // a Graphics kept past the paint draws nowhere

@@ -1,11 +1,8 @@
 #pragma once
 
 #include "framework/control.h"
-#include "framework/qt/bridge.h" // every peer's widget calls back through FromQt
 
-#include <QObject>
-#include <QPointer>
-#include <QWidget>
+#include <memory>
 
 namespace fw::detail {
 
@@ -28,28 +25,28 @@ struct Bounds {
 
 // What a RectControl is on this platform: its widget and the values of its declared properties. The values
 // live here, not in the widget, so they read back exactly and outlive the widget (a window's widgets go
-// when the window closes, while a control may still be held).
+// when the window closes, while a control may still be held). The widget side is in control_widgets.h.
 class ControlPeer {
 public:
-    ControlPeer(RectControl& owner, QWidget* widget);
+    struct QtParts;
+    ControlPeer(RectControl& owner, std::unique_ptr<QtParts> parts);
     virtual ~ControlPeer();
     ControlPeer(const ControlPeer&) = delete;
     ControlPeer& operator=(const ControlPeer&) = delete;
 
     RectControl& Owner() const noexcept { return owner_; }
-    // Nil once the window's widgets are gone.
-    QWidget* Widget() const noexcept { return widget_.data(); }
-    // Receiver of the widget's signals: connections end with the peer.
-    QObject* Context() noexcept { return &context_; }
+    QtParts& Parts() const noexcept { return *parts_; }
+    // The widget (nil once the window's widgets are gone), the receiver of its signals and its parent; their
+    // types are known only where control_widgets.h is included.
+    auto Widget() const noexcept;
+    auto Context() noexcept;
+    auto Container() const noexcept;
 
-    // The widget's parent: the window's content area or a group box's widget.
-    QWidget* Container() const noexcept { return container_.data(); }
-    void SetContainer(QWidget* container);
-    // The widget that holds the control when its InitialParent is initialParent: a group box of its window
-    // or, for an empty name, the window's content. NilObjectException when no group box has that name,
-    // InvalidArgumentException when the box lies inside the control itself.
-    QWidget* ContainerFor(const fw::Text& initialParent) const;
-    void PlaceIn(const fw::Text& initialParent) { SetContainer(ContainerFor(initialParent)); }
+    // Refuses an InitialParent the control cannot be placed in: NilObjectException when no group box of its
+    // window has that name, InvalidArgumentException when the box lies inside the control itself.
+    void CheckInitialParent(const fw::Text& initialParent) const;
+    // Moves the widget into the group box named initialParent or, for an empty name, the window's content.
+    void PlaceIn(const fw::Text& initialParent);
     // Whether other's widget sits right in this frame's widget (and so moves with it).
     bool Holds(const ControlPeer& other) const noexcept;
 
@@ -60,8 +57,6 @@ public:
     void ApplyFont();
     void ApplyFocusPolicy();
 
-    // Focus the class's widget takes when TabStop is True (labels and frames take none).
-    Qt::FocusPolicy tabFocus = Qt::StrongFocus;
     // Whether other controls of the window can name this one as their InitialParent and be placed in its
     // widget (a frame).
     bool holdsControls = false;
@@ -77,17 +72,7 @@ public:
 
 private:
     RectControl& owner_;
-    QPointer<QWidget> widget_;
-    QPointer<QWidget> container_;
-    QObject context_;
-};
-
-// A widget class that calls back into its peer; the peer unhooks itself when it goes.
-template <class W>
-class PeerWidget : public W {
-public:
-    using W::W;
-    ControlPeer* peer = nullptr;
+    std::unique_ptr<QtParts> parts_;
 };
 
 // The peer of a constructed control; NilObjectException naming the control when it was not constructed.

@@ -2,7 +2,7 @@
 
 #include "framework/edit_field.h"
 #include "framework/qt/bridge.h"
-#include "framework/qt/control_peer.h"
+#include "framework/qt/control_widgets.h"
 #include "framework/qt/menu_peer.h"
 #include "framework/qt/run_state.h"
 #include "framework/runtime.h"

@@ -1,8 +1,10 @@
 #include "framework/qt/edit_field_peer.h"
 
+#include "framework/qt/control_widgets.h"
 #include "framework/qt/field_widget.h"
 #include "framework/qt/whole_paste.h"
 
+#include <QLineEdit>
 #include <QRegularExpressionValidator>
 
 #include <algorithm>
@@ -25,10 +27,19 @@ fw::Text FieldLeft(const fw::Text& text, int most) {
     return FromQString(ToQString(text).left(most));
 }
 
-EditFieldPeer::EditFieldPeer(EditField& owner) : ControlPeer(owner, new FieldWidget()) {
+auto EditFieldPeer::Field() const {
+    return static_cast<QLineEdit*>(Widget());
+}
+
+bool EditFieldPeer::HasField() const {
+    return Field() != nullptr;
+}
+
+EditFieldPeer::EditFieldPeer(EditField& owner)
+    : ControlPeer(owner, std::make_unique<QtParts>(new FieldWidget())) {
     static_cast<FieldWidget*>(Field())->peer = this;
     QObject::connect(Field(), &QLineEdit::textChanged, Context(),
-                     [this](const QString& t) { FromQt([&] { OnChanged(t); }); });
+                     [this](const QString& t) { FromQt([&] { OnChanged(FromQString(t)); }); });
 }
 
 EditFieldPeer::~EditFieldPeer() {
@@ -36,11 +47,10 @@ EditFieldPeer::~EditFieldPeer() {
         static_cast<FieldWidget*>(f)->peer = nullptr;
 }
 
-void EditFieldPeer::OnChanged(const QString& now) {
-    fw::Text t = FromQString(now);
-    if (t == text)
+void EditFieldPeer::OnChanged(fw::Text now) {
+    if (now == text)
         return;
-    text = std::move(t);
+    text = std::move(now);
     Owner().RaiseEvent("TextChange");
 }
 

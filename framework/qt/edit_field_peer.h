@@ -3,8 +3,6 @@
 #include "framework/edit_field.h"
 #include "framework/qt/control_peer.h"
 
-#include <QLineEdit>
-
 namespace fw::detail {
 
 // The most characters a field with this mask and limit holds.
@@ -19,8 +17,9 @@ public:
     explicit EditFieldPeer(EditField& owner);
     ~EditFieldPeer() override;
 
-    QLineEdit* Field() const { return static_cast<QLineEdit*>(Widget()); }
-    bool HasField() const { return Field() != nullptr; }
+    // The line edit, typed on the Qt side.
+    auto Field() const;
+    bool HasField() const;
 
     // Through the widget while there is one: it raises TextChange when the text differs.
     void SetText(const fw::Text& v);
@@ -55,7 +54,7 @@ public:
 
 private:
     // "TextChange" only when the text really differs from what the field last held.
-    void OnChanged(const QString& now);
+    void OnChanged(fw::Text now);
 };
 
 } // namespace fw::detail

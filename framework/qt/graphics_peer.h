@@ -1,34 +1,34 @@
 #pragma once
 
 #include "framework/graphics.h"
-#include "framework/qt/bridge.h"
 
-#include <QPainter>
-#include <QSize>
+#include <cstdint>
 
 namespace fw::detail {
 
-// A drawing context lent for one paint: the painter is translated to the area's top-left corner and clipped
-// to it. Invalidate() ends the loan; a Graphics kept past it raises NilObjectException when drawn on.
+// A drawing context lent for one paint: the painter (on the Qt side, in graphics_canvas.h) is translated to
+// the area's top-left corner and clipped to it. Invalidate() ends the loan; a Graphics kept past it raises
+// NilObjectException when drawn on.
 class GraphicsPeer {
 public:
-    GraphicsPeer(QPainter* painter, QSize size) : painter_(painter), size_(size) {}
+    struct Canvas;
+    GraphicsPeer(Canvas& canvas, std::int32_t width, std::int32_t height) noexcept
+        : canvas_(&canvas), width_(width), height_(height) {}
 
-    bool IsLent() const noexcept { return painter_ != nullptr; }
-    std::int32_t Width() const noexcept { return size_.width(); }
-    std::int32_t Height() const noexcept { return size_.height(); }
-    void Invalidate() noexcept { painter_ = nullptr; }
+    bool IsLent() const noexcept { return canvas_ != nullptr; }
+    std::int32_t Width() const noexcept { return width_; }
+    std::int32_t Height() const noexcept { return height_; }
+    void Invalidate() noexcept { canvas_ = nullptr; }
 
     // Fills the pixels from left, top to right, bottom (both included) with foreColor; only while lent.
-    void Fill(int left, int top, int right, int bottom) {
-        painter_->fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), ToQColor(foreColor));
-    }
+    void Fill(int left, int top, int right, int bottom);
 
     Color foreColor{0, 0, 0};
 
 private:
-    QPainter* painter_;
-    QSize size_;
+    Canvas* canvas_;
+    std::int32_t width_;
+    std::int32_t height_;
 };
 
 } // namespace fw::detail

@@ -1,9 +1,17 @@
 #include "framework/qt/group_box_peer.h"
 
+#include "framework/qt/control_widgets.h"
+
+#include <QGroupBox>
+
 namespace fw::detail {
 
-GroupBoxPeer::GroupBoxPeer(GroupBox& owner) : ControlPeer(owner, new QGroupBox()) {
-    tabFocus = Qt::NoFocus;
+auto GroupBoxPeer::Box() const {
+    return static_cast<QGroupBox*>(Widget());
+}
+
+GroupBoxPeer::GroupBoxPeer(GroupBox& owner) : ControlPeer(owner, std::make_unique<QtParts>(new QGroupBox())) {
+    Parts().tabFocus = Qt::NoFocus;
     holdsControls = true;
 }
 

@@ -3,15 +3,14 @@
 #include "framework/image_well.h"
 #include "framework/qt/control_peer.h"
 
-#include <QLabel>
-
 namespace fw::detail {
 
 // An ImageWell on this platform: a label that shows its picture centred.
 class ImageWellPeer : public ControlPeer {
 public:
     explicit ImageWellPeer(ImageWell& owner);
-    QLabel* Label() const { return static_cast<QLabel*>(Widget()); }
+    // The label, typed on the Qt side.
+    auto Label() const;
 
     // Shows picture (nil: nothing).
     void ApplyPicture();

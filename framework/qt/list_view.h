@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/qt/control_peer.h"
+#include "framework/qt/control_widgets.h"
 #include "framework/qt/list_model.h"
 
 #include <QTreeView>

@@ -1,10 +1,32 @@
 #include "framework/qt/listbox_peer.h"
 
+#include "framework/qt/cell_delegate.h"
+#include "framework/qt/control_widgets.h"
+#include "framework/qt/list_view.h"
+
 #include <QHeaderView>
 
 namespace fw::detail {
 
-ListboxPeer::ListboxPeer(Listbox& owner) : ControlPeer(owner, new ListView()), list_(owner) {
+namespace {
+
+Qt::SortOrder OrderOf(bool descending) {
+    return descending ? Qt::DescendingOrder : Qt::AscendingOrder;
+}
+
+} // namespace
+
+ListView* ListboxPeer::Tree() const {
+    return static_cast<ListView*>(Widget());
+}
+
+RowModel* ListboxPeer::Rows() const {
+    ListView* t = Tree();
+    return t ? t->rows : nullptr;
+}
+
+ListboxPeer::ListboxPeer(Listbox& owner)
+    : ControlPeer(owner, std::make_unique<QtParts>(new ListView())), list_(owner) {
     QTreeView* t = Tree();
     t->setRootIsDecorated(false);
     t->setIndentation(0);
@@ -21,8 +43,10 @@ ListboxPeer::ListboxPeer(Listbox& owner) : ControlPeer(owner, new ListView()), l
 }
 
 ListboxPeer::~ListboxPeer() {
-    if (delegate_)
-        delegate_->list = nullptr;
+    // The delegate goes with the view, which may outlive the peer by an event.
+    if (ListView* t = Tree())
+        if (auto* delegate = dynamic_cast<CellDelegate*>(t->itemDelegate()))
+            delegate->list = nullptr;
 }
 
 RowModel& ListboxPeer::LiveRows() const {
@@ -43,9 +67,9 @@ void ListboxPeer::Attach() {
     if (!t || t->Attached())
         return;
     t->setModel(t->rows);
-    delegate_ = new CellDelegate(t); // paints rows: no use before
-    delegate_->list = &list_;
-    t->setItemDelegate(delegate_);
+    auto* delegate = new CellDelegate(t); // paints rows: no use before
+    delegate->list = &list_;
+    t->setItemDelegate(delegate);
     if (t->pendingWidth >= 0)
         t->header()->resizeSection(0, t->pendingWidth);
     ApplyHeadingIndex();
@@ -108,24 +132,23 @@ void ListboxPeer::SetColumns(std::int32_t count) {
 
 void ListboxPeer::SortAgain() {
     if (sortedColumn >= 0)
-        SortBy(sortedColumn, order);
+        SortBy(sortedColumn, descending);
 }
 
-void ListboxPeer::SortBy(int column, Qt::SortOrder how) {
-    order = how;
+void ListboxPeer::SortBy(int column, bool inDescendingOrder) {
+    descending = inDescendingOrder;
     RowModel& rows = ShownRows();
-    Tree()->header()->setSortIndicator(column, how);
-    rows.Sort(column, how);
+    Tree()->header()->setSortIndicator(column, OrderOf(descending));
+    rows.Sort(column, OrderOf(descending));
 }
 
 void ListboxPeer::OnHeadingClicked(int column) {
     Ref<Listbox> keep(&list_);
     if (list_.RaiseEvent("SortColumn", column))
         return; // the handler keeps the order as it is
-    const Qt::SortOrder how =
-        sortedColumn == column && order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    const bool flip = sortedColumn == column && !descending;
     sortedColumn = column;
-    SortBy(column, how);
+    SortBy(column, flip);
     headingIndex = column;
     ApplyHeadingIndex();
 }
@@ -135,7 +158,7 @@ void ListboxPeer::ApplyHeadingIndex() {
         const bool shown = headingIndex >= 0 && headingIndex < t->rows->Columns();
         t->header()->setSortIndicatorShown(shown);
         if (shown) // a heading not yet attached has no sections: it takes the mark on Attach
-            t->header()->setSortIndicator(headingIndex, order);
+            t->header()->setSortIndicator(headingIndex, OrderOf(descending));
     }
 }
 

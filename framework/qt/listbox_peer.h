@@ -1,15 +1,14 @@
 #pragma once
 
 #include "framework/listbox.h"
-#include "framework/qt/cell_delegate.h"
 #include "framework/qt/control_peer.h"
-#include "framework/qt/list_view.h"
-
-#include <QPointer>
 
 #include <vector>
 
 namespace fw::detail {
+
+class ListView;
+class RowModel;
 
 // A Listbox on this platform: its view, its rows, and the values of its declared properties.
 class ListboxPeer : public ControlPeer {
@@ -17,11 +16,9 @@ public:
     explicit ListboxPeer(Listbox& owner);
     ~ListboxPeer() override;
 
-    ListView* Tree() const { return static_cast<ListView*>(Widget()); }
-    RowModel* Rows() const {
-        ListView* t = Tree();
-        return t ? t->rows : nullptr;
-    }
+    // The view and its rows (nil once the window's widgets are gone).
+    ListView* Tree() const;
+    RowModel* Rows() const;
 
     // Row operations need the live list.
     RowModel& LiveRows() const;
@@ -50,7 +47,7 @@ public:
 
     // Sorts again by the sorted column in the last order, if a column is sorted.
     void SortAgain();
-    void SortBy(int column, Qt::SortOrder how);
+    void SortBy(int column, bool inDescendingOrder);
     void OnHeadingClicked(int column);
     void ApplyHeadingIndex();
     void ApplyColumnWidths();
@@ -59,7 +56,7 @@ public:
     void ApplyBorder();
 
     std::int32_t sortedColumn = -1;
-    Qt::SortOrder order = Qt::AscendingOrder;
+    bool descending = false;
     std::int32_t headingIndex = -1;
     std::int32_t selectionType = 0;
     bool hasHeading = false;
@@ -70,7 +67,6 @@ public:
 
 private:
     Listbox& list_;
-    QPointer<CellDelegate> delegate_; // goes with the widget
 };
 
 } // namespace fw::detail

@@ -1,6 +1,6 @@
 #include "framework/qt/picture_file.h"
 
-#include "framework/qt/picture_peer.h"
+#include "framework/qt/picture_image.h"
 
 #include <QImageReader>
 
@@ -15,7 +15,8 @@ Ref<Picture> ReadPicture(const std::string& path) {
     QImage image = reader.read();
     if (image.isNull())
         return nullptr;
-    return MakeRef<Picture>(std::make_unique<PicturePeer>(std::move(image)));
+    return MakeRef<Picture>(
+        std::make_unique<PicturePeer>(std::make_unique<PicturePeer::QtParts>(std::move(image))));
 }
 
 } // namespace fw::detail

@@ -1,21 +1,26 @@
 #pragma once
 
-#include <QImage>
-
 #include <cstdint>
-#include <utility>
+#include <memory>
 
 namespace fw::detail {
 
-// What a Picture holds on this platform.
+// What a Picture holds on this platform; its image is on the Qt side (picture_image.h).
 class PicturePeer {
 public:
-    explicit PicturePeer(QImage image) : image(std::move(image)) {}
+    struct QtParts;
+    explicit PicturePeer(std::unique_ptr<QtParts> parts);
+    ~PicturePeer();
+    PicturePeer(const PicturePeer&) = delete;
+    PicturePeer& operator=(const PicturePeer&) = delete;
 
-    std::int32_t Width() const { return image.width(); }
-    std::int32_t Height() const { return image.height(); }
+    std::int32_t Width() const;
+    std::int32_t Height() const;
 
-    QImage image;
+    QtParts& Parts() const noexcept { return *parts_; }
+
+private:
+    std::unique_ptr<QtParts> parts_;
 };
 
 } // namespace fw::detail

@@ -1,8 +1,17 @@
 #include "framework/qt/push_button_peer.h"
 
+#include "framework/qt/control_widgets.h"
+
+#include <QPushButton>
+
 namespace fw::detail {
 
-PushButtonPeer::PushButtonPeer(PushButton& owner) : ControlPeer(owner, new QPushButton()) {
+auto PushButtonPeer::Button() const {
+    return static_cast<QPushButton*>(Widget());
+}
+
+PushButtonPeer::PushButtonPeer(PushButton& owner)
+    : ControlPeer(owner, std::make_unique<QtParts>(new QPushButton())) {
     // Enter and Esc are the window's: a focused button does not take Enter for itself.
     Button()->setAutoDefault(false);
     QObject::connect(Button(), &QPushButton::clicked, Context(),

@@ -3,15 +3,14 @@
 #include "framework/push_button.h"
 #include "framework/qt/control_peer.h"
 
-#include <QPushButton>
-
 namespace fw::detail {
 
 // A PushButton on this platform: its button, which raises Action when clicked, and its declared values.
 class PushButtonPeer : public ControlPeer {
 public:
     explicit PushButtonPeer(PushButton& owner);
-    QPushButton* Button() const { return static_cast<QPushButton*>(Widget()); }
+    // The button, typed on the Qt side.
+    auto Button() const;
 
     void ApplyCaption();
     // The look of the window's default button; the window presses it on Enter.

@@ -18,6 +18,9 @@ target_sources(framework PRIVATE
     qt/failure_dialog.cpp
     qt/translations.h
     qt/translations.cpp
+    qt/picture_peer.h
+    qt/picture_peer.cpp
+    qt/picture_image.h
     qt/picture_file.h
     qt/picture_file.cpp
     qt/run_state.h

@@ -1,9 +1,18 @@
 #include "framework/qt/static_text_peer.h"
 
+#include "framework/qt/control_widgets.h"
+
+#include <QLabel>
+
 namespace fw::detail {
 
-StaticTextPeer::StaticTextPeer(StaticText& owner) : ControlPeer(owner, new QLabel()) {
-    tabFocus = Qt::NoFocus;
+auto StaticTextPeer::Label() const {
+    return static_cast<QLabel*>(Widget());
+}
+
+StaticTextPeer::StaticTextPeer(StaticText& owner)
+    : ControlPeer(owner, std::make_unique<QtParts>(new QLabel())) {
+    Parts().tabFocus = Qt::NoFocus;
     Label()->setTextFormat(Qt::PlainText);
     ApplyAlignment();
 }

@@ -3,15 +3,14 @@
 #include "framework/qt/control_peer.h"
 #include "framework/static_text.h"
 
-#include <QLabel>
-
 namespace fw::detail {
 
 // A StaticText on this platform: a plain-text label and the values of its declared properties.
 class StaticTextPeer : public ControlPeer {
 public:
     explicit StaticTextPeer(StaticText& owner);
-    QLabel* Label() const { return static_cast<QLabel*>(Widget()); }
+    // The label, typed on the Qt side.
+    auto Label() const;
 
     void ApplyText();
     void ApplyAlignment();

@@ -17,6 +17,7 @@ target_sources(framework PRIVATE
     qt/bridge.cpp
     qt/control_peer.h
     qt/control_peer.cpp
+    qt/control_widgets.h
     qt/list_model.h
     qt/list_model.cpp
     qt/list_view.h
@@ -39,7 +40,10 @@ target_sources(framework PRIVATE
     qt/image_well_peer.cpp
     qt/window_peer.h
     qt/window_peer.cpp
+    qt/window_widgets.h
     qt/graphics_peer.h
+    qt/graphics_peer.cpp
+    qt/graphics_canvas.h
     qt/image_well_entry.h
     qt/whole_paste.h
     qt/whole_paste.cpp

@@ -1,8 +1,9 @@
 #include "framework/qt/window_peer.h"
 
 #include "framework/push_button.h"
-#include "framework/qt/control_peer.h"
+#include "framework/qt/control_widgets.h"
 #include "framework/qt/menu_peer.h"
+#include "framework/qt/window_widgets.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -59,14 +60,14 @@ void WindowWidget::resizeEvent(QResizeEvent* event) {
     }
 }
 
-WindowPeer::WindowPeer(Window& owner) : owner_(owner) {
-    top_ = new WindowWidget();
-    top_->peer = this;
-    layout_ = new QVBoxLayout(top_);
-    layout_->setContentsMargins(0, 0, 0, 0);
-    layout_->setSpacing(0);
-    content_ = new QWidget(top_);
-    layout_->addWidget(content_);
+WindowPeer::WindowPeer(Window& owner) : owner_(owner), parts_(std::make_unique<QtParts>()) {
+    parts_->top = new WindowWidget();
+    parts_->top->peer = this;
+    parts_->layout = new QVBoxLayout(parts_->top);
+    parts_->layout->setContentsMargins(0, 0, 0, 0);
+    parts_->layout->setSpacing(0);
+    parts_->content = new QWidget(parts_->top);
+    parts_->layout->addWidget(parts_->content);
     ApplySize();
     ApplyFlags();
     ApplyBackground();
@@ -74,7 +75,7 @@ WindowPeer::WindowPeer(Window& owner) : owner_(owner) {
 
 WindowPeer::~WindowPeer() {
     // The widget may be inside its own event (a close box): it goes once that event is done.
-    if (WindowWidget* top = top_.data()) {
+    if (WindowWidget* top = parts_->top.data()) {
         top->peer = nullptr;
         top->hide();
         top->deleteLater();
@@ -85,45 +86,46 @@ bool WindowPeer::GuiRunning() noexcept {
     return qApp != nullptr;
 }
 
-QMenuBar& WindowPeer::EnsureMenuBar() {
-    if (!menuBar_) {
-        menuBar_ = new QMenuBar(top_);
-        layout_->setMenuBar(menuBar_);
+QMenuBar& WindowPeer::QtParts::EnsureMenuBar() {
+    if (!menuBar) {
+        menuBar = new QMenuBar(top);
+        layout->setMenuBar(menuBar);
     }
-    return *menuBar_;
+    return *menuBar;
 }
 
-QPoint WindowPeer::ContentOffset(const QWidget* container) const {
-    if (!content_ || !container || container == content_ || !content_->isAncestorOf(container))
+QPoint WindowPeer::QtParts::ContentOffset(const QWidget* container) const {
+    if (!content || !container || container == content || !content->isAncestorOf(container))
         return {};
-    return container->mapTo(content_.data(), QPoint(0, 0));
+    return container->mapTo(content.data(), QPoint(0, 0));
 }
 
 void WindowPeer::ApplySize() {
-    if (!content_ || !top_)
+    if (!parts_->content || !parts_->top)
         return;
     const int w = std::max(0, width);
     const int h = std::max(0, height);
     if (!resizeable) {
-        content_->setFixedSize(w, h);
-        layout_->setSizeConstraint(QLayout::SetFixedSize);
+        parts_->content->setFixedSize(w, h);
+        parts_->layout->setSizeConstraint(QLayout::SetFixedSize);
     } else {
-        layout_->setSizeConstraint(QLayout::SetDefaultConstraint);
-        top_->setMinimumSize(0, 0); // undo a fixed size from before
-        top_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        content_->setMinimumSize(std::clamp(minWidth, 0, QWIDGETSIZE_MAX),
-                                 std::clamp(minHeight, 0, QWIDGETSIZE_MAX));
-        content_->setMaximumSize(std::clamp(maxWidth, 0, QWIDGETSIZE_MAX),
-                                 std::clamp(maxHeight, 0, QWIDGETSIZE_MAX));
-        content_->resize(w, h);
-        const int bar = menuBar_ && !menuBar_->isHidden() ? menuBar_->sizeHint().height() : 0;
-        top_->resize(w, h + bar);
+        parts_->layout->setSizeConstraint(QLayout::SetDefaultConstraint);
+        parts_->top->setMinimumSize(0, 0); // undo a fixed size from before
+        parts_->top->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        parts_->content->setMinimumSize(std::clamp(minWidth, 0, QWIDGETSIZE_MAX),
+                                        std::clamp(minHeight, 0, QWIDGETSIZE_MAX));
+        parts_->content->setMaximumSize(std::clamp(maxWidth, 0, QWIDGETSIZE_MAX),
+                                        std::clamp(maxHeight, 0, QWIDGETSIZE_MAX));
+        parts_->content->resize(w, h);
+        const int bar =
+            parts_->menuBar && !parts_->menuBar->isHidden() ? parts_->menuBar->sizeHint().height() : 0;
+        parts_->top->resize(w, h + bar);
     }
-    layout_->activate();
+    parts_->layout->activate();
 }
 
 void WindowPeer::ApplyFlags() {
-    if (!top_)
+    if (!parts_->top)
         return;
     Qt::WindowFlags f = frame == 1 ? Qt::Dialog : Qt::Window;
     f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
@@ -133,25 +135,25 @@ void WindowPeer::ApplyFlags() {
         f |= Qt::WindowMinimizeButtonHint;
     if (maximizeButton)
         f |= Qt::WindowMaximizeButtonHint;
-    if (top_->windowFlags() == f)
+    if (parts_->top->windowFlags() == f)
         return;
-    const bool shown = top_->isVisible();
-    top_->setWindowFlags(f); // hides a shown window
+    const bool shown = parts_->top->isVisible();
+    parts_->top->setWindowFlags(f); // hides a shown window
     if (shown)
-        top_->show();
+        parts_->top->show();
 }
 
 void WindowPeer::ApplyBackground() {
-    if (!content_)
+    if (!parts_->content)
         return;
     if (hasBackColor) {
-        QPalette pal = content_->palette();
+        QPalette pal = parts_->content->palette();
         pal.setColor(QPalette::Window, ToQColor(backColor));
-        content_->setPalette(pal);
+        parts_->content->setPalette(pal);
     } else {
-        content_->setPalette(QPalette());
+        parts_->content->setPalette(QPalette());
     }
-    content_->setAutoFillBackground(hasBackColor);
+    parts_->content->setAutoFillBackground(hasBackColor);
 }
 
 void WindowPeer::ApplyTitle() {
@@ -168,7 +170,7 @@ void WindowPeer::ApplyMenuBar(fw::MenuBar* bar) {
         }
         return;
     }
-    QMenuBar& mb = EnsureMenuBar();
+    QMenuBar& mb = parts_->EnsureMenuBar();
     mb.clear();
     InstallMenuBar(mb, *bar);
     mb.setVisible(menuBarVisible);
@@ -210,8 +212,8 @@ void WindowPeer::UpdateTabOrder() {
             visit(rc->Peer().Widget());
         }
     };
-    if (content_)
-        visit(content_);
+    if (parts_->content)
+        visit(parts_->content);
     QWidget* previous = nullptr;
     for (QWidget* w : order) {
         if (!(w->focusPolicy() & Qt::TabFocus))

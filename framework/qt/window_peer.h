@@ -2,30 +2,16 @@
 
 #include "framework/window.h"
 
-#include <QMenuBar>
-#include <QPointer>
-#include <QVBoxLayout>
-#include <QWidget>
-
+#include <memory>
 #include <vector>
 
 namespace fw::detail {
 
-class WindowPeer;
-
-// The top-level widget: a menu bar above a fixed content area where controls sit at absolute positions.
-class WindowWidget : public QWidget {
-public:
-    WindowPeer* peer = nullptr;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-};
-
+// What a Window is on this platform: its widgets (on the Qt side, in window_widgets.h) and the values of its
+// declared properties.
 class WindowPeer {
 public:
+    struct QtParts;
     explicit WindowPeer(Window& owner);
     ~WindowPeer();
     WindowPeer(const WindowPeer&) = delete;
@@ -37,13 +23,12 @@ public:
     static bool GuiRunning() noexcept;
 
     Window& Owner() const noexcept { return owner_; }
-    WindowWidget* Top() const noexcept { return top_.data(); }
-    QWidget* Content() const noexcept { return content_.data(); }
-    QMenuBar* MenuBarWidget() const noexcept { return menuBar_.data(); }
-    QMenuBar& EnsureMenuBar();
-
-    // Where a container's top-left corner lies in content coordinates.
-    QPoint ContentOffset(const QWidget* container) const;
+    QtParts& Parts() const noexcept { return *parts_; }
+    // The top-level widget, its content area and its menu bar (nil until needed); typed where
+    // window_widgets.h is included.
+    auto Top() const noexcept;
+    auto Content() const noexcept;
+    auto MenuBarWidget() const noexcept;
 
     void ApplySize();
     void ApplyFlags();
@@ -86,10 +71,7 @@ public:
 
 private:
     Window& owner_;
-    QPointer<WindowWidget> top_;
-    QPointer<QWidget> content_;
-    QPointer<QMenuBar> menuBar_;
-    QVBoxLayout* layout_ = nullptr;
+    std::unique_ptr<QtParts> parts_;
 };
 
 // Closes every open window and empties the layer's window lists (for shut-down and for tests).

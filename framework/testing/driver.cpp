@@ -1,8 +1,8 @@
 #include "framework/testing/driver.h"
 
 #include "framework/group_box.h"
-#include "framework/qt/control_peer.h"
-#include "framework/qt/window_peer.h"
+#include "framework/qt/control_widgets.h"
+#include "framework/qt/window_widgets.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "framework/testing/driver.h"
 
-#include "framework/qt/control_peer.h"
+#include "framework/qt/control_widgets.h"
 #include "framework/qt/menu_peer.h"
-#include "framework/qt/window_peer.h"
+#include "framework/qt/window_widgets.h"
 #include "framework/runtime.h"
 #include "framework/testing/run_control.h"
 
@@ -47,7 +47,7 @@ struct FieldsWindow : Window {
 
 MenuWindow::MenuWindow(MenuBar& bar, int fields) : window_(MakeRef<FieldsWindow>(fields)) {
     window_->Constructor();
-    QMenuBar& menuBar = window_->Peer().EnsureMenuBar();
+    QMenuBar& menuBar = window_->Peer().Parts().EnsureMenuBar();
     menuBar.setNativeMenuBar(false);
     detail::InstallMenuBar(menuBar, bar);
 }
