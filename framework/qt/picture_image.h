@@ -4,10 +4,14 @@
 
 #include <QImage>
 
+#include <utility>
+
 namespace fw::detail {
 
 // A picture's pixels, as read from its file.
 struct PicturePeer::QtParts {
+    explicit QtParts(QImage i) : image(std::move(i)) {}
+
     QImage image;
 };
 
