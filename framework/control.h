@@ -65,6 +65,9 @@ private:
 
 // The farthest a control's position and the largest its size may be, in pixels: as far as a widget goes.
 inline constexpr std::int32_t kMaxControlExtent = 16777215;
+// Refuses, with OutOfBoundsException naming object, property and value, a v outside low..kMaxControlExtent:
+// Qt would wrap such a value or overflow on it.
+void RequireExtent(const Object& object, std::string_view property, std::int32_t v, std::int32_t low);
 
 // A control with a rectangle on its window: a live widget from Constructor on.
 class RectControl : public Control {

@@ -19,13 +19,6 @@ std::string Range(std::int64_t low) {
     return std::to_string(low) + ".." + std::to_string(kMaxControlExtent);
 }
 
-// Values a widget cannot take are refused before anything changes; Qt would wrap them or overflow on them.
-void RequireWithin(const RectControl& control, std::string_view property, std::int32_t v, std::int32_t low) {
-    if (v < low || v > kMaxControlExtent)
-        throw OutOfBoundsException(control.Describe() + ": " + std::string(property) + " " +
-                                   std::to_string(v) + " is outside " + Range(low));
-}
-
 // The controls placed in a frame, which move with it.
 std::vector<RectControl*> Held(const RectControl& frame) {
     std::vector<RectControl*> held;
@@ -42,7 +35,7 @@ std::vector<RectControl*> Held(const RectControl& frame) {
 
 // A move to v along the axis: v itself and where it carries the frame's controls must be positions.
 void CheckMove(const RectControl& control, std::string_view property, Axis axis, std::int32_t v) {
-    RequireWithin(control, property, v, -kMaxControlExtent);
+    RequireExtent(control, property, v, -kMaxControlExtent);
     const std::int64_t delta = std::int64_t{v} - control.Peer().geometry.*axis;
     for (const RectControl* rc : Held(control)) {
         const std::int64_t carried = rc->Peer().geometry.*axis + delta;
@@ -60,10 +53,10 @@ void CheckTop(const RectControl& control, std::int32_t v) {
     CheckMove(control, "Top", &detail::Bounds::top, v);
 }
 void CheckWidth(const RectControl& control, std::int32_t v) {
-    RequireWithin(control, "Width", v, 0);
+    RequireExtent(control, "Width", v, 0);
 }
 void CheckHeight(const RectControl& control, std::int32_t v) {
-    RequireWithin(control, "Height", v, 0);
+    RequireExtent(control, "Height", v, 0);
 }
 
 // Controls placed in a frame move with it: their window coordinates follow the frame's.
@@ -105,6 +98,12 @@ const PropertyDecl kRectControlProperties[] = {
 const EventDecl kRectControlEvents[] = {{"Open", kSignatureNone}};
 
 } // namespace
+
+void RequireExtent(const Object& object, std::string_view property, std::int32_t v, std::int32_t low) {
+    if (v < low || v > kMaxControlExtent)
+        throw OutOfBoundsException(object.Describe() + ": " + std::string(property) + " " +
+                                   std::to_string(v) + " is outside " + Range(low));
+}
 
 RectControl::RectControl() = default;
 

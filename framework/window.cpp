@@ -2,6 +2,7 @@
 
 #include "framework/control.h"
 #include "framework/menu_item.h"
+#include "framework/qt/event_loop.h"
 #include "framework/qt/window_peer.h"
 
 #include <algorithm>
@@ -13,16 +14,11 @@ namespace {
 
 // The content area is a widget: a size it cannot take is refused, where Qt would overflow adding the menu
 // bar.
-void CheckSize(const Window& window, const char* property, std::int32_t v) {
-    if (v < 0 || v > kMaxControlExtent)
-        throw OutOfBoundsException(window.Describe() + ": " + property + " " + std::to_string(v) +
-                                   " is outside 0.." + std::to_string(kMaxControlExtent));
-}
 void CheckWidth(const Window& window, std::int32_t v) {
-    CheckSize(window, "Width", v);
+    RequireExtent(window, "Width", v, 0);
 }
 void CheckHeight(const Window& window, std::int32_t v) {
-    CheckSize(window, "Height", v);
+    RequireExtent(window, "Height", v, 0);
 }
 
 const PropertyDecl kWindowProperties[] = {
@@ -51,7 +47,7 @@ const PropertyDecl kWindowProperties[] = {
 } // namespace
 
 Window::Window(std::string_view fullClassName) : fullClassName_(fullClassName) {
-    if (!detail::WindowPeer::GuiRunning())
+    if (!detail::ApplicationStarted())
         throw RuntimeException("a window cannot be made before the runtime has started");
     peer_ = std::make_unique<detail::WindowPeer>(*this);
 }

@@ -82,10 +82,6 @@ WindowPeer::~WindowPeer() {
     }
 }
 
-bool WindowPeer::GuiRunning() noexcept {
-    return qApp != nullptr;
-}
-
 QMenuBar& WindowPeer::QtParts::EnsureMenuBar() {
     if (!menuBar) {
         menuBar = new QMenuBar(top);

@@ -19,9 +19,6 @@ public:
 
     enum class State { New, Building, Open, Closed };
 
-    // Whether the platform's application object exists: windows need it.
-    static bool GuiRunning() noexcept;
-
     Window& Owner() const noexcept { return owner_; }
     QtParts& Parts() const noexcept { return *parts_; }
     // The top-level widget, its content area and its menu bar (nil until needed); typed where
